@@ -1,0 +1,36 @@
+# Thin wrappers over CMake and CTest; see README.md.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: deps build run test test-release test-asan bench contact-sheet clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-game $(BUILD)/app/orlix
+
+test: test-release test-asan
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORLIX_SANITIZE=ON -DORLIX_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/orlix-bench
+
+contact-sheet: build
+	cmake --build $(BUILD) --target contact-sheet
+	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,63 @@
+#include "CORLIXView.h"
+
+#include "GameTexts.h"
+#include "IBitmapLoader.h"
+#include "ISoundPlayer.h"
+#include "OutlineCatalogue.h"
+
+#include <cstdio>
+#include <cstring>
+
+CORLIXView::CORLIXView(const ViewServices& services) : m_services(services) {
+    for (const OutlineEntry& entry : OutlineCatalogue::Entries()) {
+        const int i = entry.number;
+        m_bmThumb[i] = m_services.bitmaps->LoadBitmap(entry.thumbnailId);
+        m_bmOutline[i] = m_services.bitmaps->LoadBitmap(entry.outlineId);
+        const int left = 10 + 33 * (i - 1);
+        m_rcThumb[i] = {left, 10, left + kThumbSize, 10 + kThumbSize};
+    }
+    m_strAdvice = GameTexts::kAdvice;
+}
+
+// No outline bitmap may still be selected into the mirror when it goes.
+CORLIXView::~CORLIXView() {
+    if (m_dcOutline && m_pOldOutlineBitmap != nullptr)
+        m_dcOutline->SelectBitmap(m_pOldOutlineBitmap);
+}
+
+void CORLIXView::Brr() {
+    if (m_services.sound != nullptr)
+        m_services.sound->PlaySoundWait(kSoundBrr);
+}
+
+// The pen covers one 2 x 2 cell; it is painted on the window and in the
+// mirror, so a repaint from the mirror brings the trace back exactly.
+void CORLIXView::PaintPen(Surface& dc) {
+    const int x = m_ptPen.x, y = m_ptPen.y;
+    const int bx = x - m_rcBoard.left, by = y - m_rcBoard.top;
+    for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+            dc.SetPixel(x + dx, y + dy, kBlack);
+    if (!m_dcOutline)
+        return;
+    for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+            m_dcOutline->SetPixel(bx + dx, by + dy, kBlack);
+}
+
+void CORLIXView::DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
+                          const char* format) {
+    std::snprintf(m_szNumber, sizeof m_szNumber, format, value);
+    std::snprintf(m_szLabel, sizeof m_szLabel, "%s%s", label, m_szNumber);
+    dc.DrawText(m_szLabel, rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+}
+
+int CORLIXView::CountGreenPixels(const Surface& dc) const {
+    int count = 0;
+    // Column by column, as the game has always counted.
+    for (int dx = 0; dx < kBoardSize; ++dx)
+        for (int dy = 0; dy < kBoardSize; ++dy)
+            if (dc.GetPixel(m_rcBoard.left + dx, m_rcBoard.top + dy) == kOutlineGreen)
+                ++count;
+    return count;
+}

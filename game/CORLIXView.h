@@ -1,0 +1,116 @@
+#pragma once
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "CView.h"
+#include "Font.h"
+#include "GameState.h"
+#include "Geometry.h"
+#include "Surface.h"
+#include "ViewServices.h"
+
+#include <array>
+#include <ctime>
+#include <memory>
+#include <string>
+
+// The game view: all the state of the game in progress, the screen layout
+// and the handlers for every event that reaches the board. Its fields are
+// public so the tests can check the game's state as the player would see it.
+class CORLIXView : public CView {
+public:
+    static constexpr int kBoardSize = 250;
+    static constexpr int kThumbSize = 21;
+    static constexpr int kSoundMove = 130;
+    static constexpr int kSoundBrr = 136;
+    static constexpr ColorRef kNameColour = RGB(32, 140, 180);
+    static constexpr ColorRef kPromptColour = RGB(0, 0, 92);
+    static constexpr ColorRef kHelpColour = RGB(255, 80, 80);
+    static constexpr ColorRef kHiddenNumberColour = RGB(249, 249, 249);
+
+    explicit CORLIXView(const ViewServices& services);
+    ~CORLIXView() override;
+
+    void OnDraw(Surface& dc) override;
+    void OnLButtonDown(unsigned nFlags, Point point) override;
+
+    void ComputeLayout(Surface& dc);
+    void CountGreen();
+    // Blanks and redraws the three counter lines, one after the other.
+    void DrawCounters(Surface& dc);
+
+    // Fields, in the order the game has always declared them. Index 0 of the
+    // 1..15 arrays is unused.
+    Rect m_rcClient;
+    Rect m_rcClientFirst;
+    std::array<Rect, 16> m_rcThumb;
+    Rect m_rcPrompt;
+    Rect m_rcAdvice;
+    Font m_fontMain;
+    Font m_fontPrint;
+    Font m_fontSmall;
+    Font m_fontName;
+    char m_szNumber[12] = {};
+    char m_szLabel[24] = {};
+    Point m_ptPen;
+    int m_bLayoutDone = 0;
+    GameState m_nGameState = GameState::Selecting;
+    int m_nMovesLeft = 0;
+    int m_nMisses = 0;
+    int m_nMovesTotal = 0;
+    Brush m_brWhite{kWhite};
+    std::array<Bitmap, 16> m_bmThumb;
+    std::array<Bitmap, 16> m_bmOutline;
+    Bitmap* m_pOldOutlineBitmap = nullptr;
+    std::unique_ptr<Surface> m_dcOutline;
+    std::unique_ptr<Surface> m_dcThumb;
+    std::time_t m_tNow = 0;
+    std::string m_strTitle;
+    std::string m_strTime;
+    std::string m_strName;
+    int m_nPageHeight = 0; // printing: printable height, its unit, the text area
+    int m_nPrintUnit = 0;
+    Rect m_rcPrintText;
+    int m_nBudget = 0;
+    int m_nHitCount = 0;
+    int m_nImage = 0;
+    std::string m_strInstructions;
+    std::string m_strInstructionsBox;
+    std::string m_strAdvice;
+    Size m_sizeSmallM;
+    Size m_sizeNameSample;
+    Rect m_rcBoard;
+    Rect m_rcMovesLeft;
+    Rect m_rcMisses;
+    Rect m_rcHits;
+    Rect m_rcScore;
+    Rect m_rcHint;
+    Rect m_rcMoveCount;
+    Rect m_rcHitCount;
+    Rect m_rcName;
+
+private:
+    void ComputeRectangles(int width, int height);
+    void BlankForSelection(Surface& dc);
+    int ThumbnailAt(Point point) const;
+    void StartOutline(Surface& dc, int number);
+    void DrawName(Surface& dc);
+    void PaintPen(Surface& dc);
+    int CountGreenPixels(const Surface& dc) const;
+    // Formats "label" + value into m_szLabel and draws it centred in rect,
+    // which the caller has blanked.
+    void DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
+                  const char* format = "%3i");
+    void DrawCounterLines(Surface& dc);
+    void DrawResultLines(Surface& dc);
+    void DrawPaintTitle();
+    bool ClientSizeChanged();
+    void DrawBoardState(Surface& dc);
+    void DrawThumbnails(Surface& dc);
+    void DrawHelpLine(Surface& dc);
+    void DrawPromptOrName(Surface& dc);
+    void DrawHintAndAdvice(Surface& dc, const char* hint, unsigned hintFormat);
+    void Brr();
+
+    ViewServices m_services;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+class IBitmapLoader;
+class IShell;
+class ISoundPlayer;
+
+// The outside services the game view draws on; none is owned by the view.
+struct ViewServices {
+    ISoundPlayer* sound = nullptr;
+    IBitmapLoader* bitmaps = nullptr;
+    IShell* shell = nullptr;
+};

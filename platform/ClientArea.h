@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <QImage>
+
+// The window's client area as an in-memory RGB32 image. Handlers draw into
+// it, pixel reads come from it, and the host widget only puts it on screen.
+class ClientArea {
+public:
+    ClientArea() = default;
+    ClientArea(int width, int height) { Resize(width, height); }
+
+    // A new size starts from a white image.
+    void Resize(int width, int height);
+    Rect ClientRect() const { return {0, 0, m_image.width(), m_image.height()}; }
+    QImage& Image() { return m_image; }
+    const QImage& Image() const { return m_image; }
+
+private:
+    QImage m_image;
+};

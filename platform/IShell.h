@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// What the view asks of the window and the process around it.
+class IShell {
+public:
+    virtual ~IShell() = default;
+    virtual void SetMainWindowTitle(const std::string& title) = 0;
+    // Ends the process at once with the status; does not return in the
+    // real program (fakes record the call and return).
+    virtual void ExitProcess(int status) = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+// Plays the built-in sounds by resource id. A sound that is missing, or a
+// machine without audio, plays nothing; neither call ever hangs.
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    // Returns at once; replaces a sound still playing.
+    virtual void PlaySoundAsync(int id) = 0;
+    // Returns when the sound has finished.
+    virtual void PlaySoundWait(int id) = 0;
+};

@@ -1,0 +1,5 @@
+#include "Logging.h"
+
+Q_LOGGING_CATEGORY(lcKeys, "orlix.keys", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSound, "orlix.sound", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcPaint, "orlix.paint", QtWarningMsg)

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "Colour.h"
+#include "Font.h"
+#include "Geometry.h"
+#include "TextFormat.h"
+
+#include <memory>
+#include <string_view>
+
+class QPainter;
+
+// A drawing surface: the client image of the window, or an off-screen
+// surface that draws into the bitmap selected into it. Every operation works
+// on the image directly, so pixel reads return exactly what was drawn.
+// Reads outside the image answer kInvalidColour; writes there do nothing.
+//
+// The image a surface draws on must not be shallow-copied while the surface
+// lives (take deep copies with QImage::copy()): pixel access is cached.
+class Surface {
+public:
+    explicit Surface(QImage* target);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // An off-screen surface in the window's pixel format, holding a 1 x 1
+    // bitmap of its own until another one is selected.
+    static std::unique_ptr<Surface> CreateCompatible(const Surface& like);
+
+    ColorRef GetPixel(int x, int y) const {
+        if (unsigned(x) >= unsigned(m_width) || unsigned(y) >= unsigned(m_height))
+            return kInvalidColour;
+        return FromQRgb(reinterpret_cast<const QRgb*>(m_bits + qsizetype(y) * m_stride)[x]);
+    }
+    void SetPixel(int x, int y, ColorRef colour);
+
+    void BitBlt(int x, int y, int width, int height, const Surface& source, int sx, int sy);
+    void FillRect(const Rect& rect, const Brush& brush);
+    void DrawText(std::string_view text, const Rect& rect, unsigned format);
+    void TextOut(int x, int y, std::string_view text);
+    Size GetTextExtent(std::string_view text) const;
+
+    ColorRef SetTextColor(ColorRef colour);
+    // Makes the font current and gives back the one it replaced (nullptr for
+    // the surface's initial font).
+    const Font* SelectFont(const Font* font);
+    // Off-screen surfaces only: draws into the bitmap from now on and gives
+    // back the one selected before (its own 1 x 1 bitmap at first).
+    Bitmap* SelectBitmap(Bitmap* bitmap);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    Surface();
+    void Rebind();
+    bool BeginPainter(QPainter& painter);
+    void EndPainter(QPainter& painter);
+    const QFont& CurrentFont() const;
+
+    QImage* m_target = nullptr;
+    const uchar* m_bits = nullptr;
+    qsizetype m_stride = 0;
+    int m_width = 0;
+    int m_height = 0;
+    std::unique_ptr<Bitmap> m_ownBitmap;
+    Bitmap* m_selected = nullptr;
+    ColorRef m_textColour = kBlack;
+    const Font* m_font = nullptr;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CORLIXView.h"
+#include "ClientArea.h"
+#include "FakeBitmapLoader.h"
+#include "FakeServices.h"
+
+#include <memory>
+
+// A game view on an in-memory client area with recording fakes, laid out by
+// a first paint as the window would do it.
+struct TestView {
+    explicit TestView(int width = 800, int height = 540, FakeBitmapLoader bitmaps = Standard());
+
+    // Every outline an edge ring, every thumbnail its own colour.
+    static FakeBitmapLoader Standard();
+
+    void Paint();
+    void Click(int x, int y) { view->OnLButtonDown(0, {x, y}); }
+    void Select(int number);
+    QImage Snapshot() const { return client.Image().copy(); }
+    int BrrCount() const;
+
+    FakeBitmapLoader bitmaps;
+    RecordingSoundPlayer sound;
+    FakeShell shell;
+    ClientArea client;
+    std::unique_ptr<CORLIXView> view;
+};
+
+// What a text line looks like when drawn alone, centred in a rectangle of
+// the same size on white, in the game's main font: the reference the
+// board's lines are compared against.
+QImage RenderCentredLine(const char* text, const Rect& rect, int fontHeight = 18);
+QImage Crop(const QImage& image, const Rect& rect);
+
+// Readable QCOMPARE failures for the game's geometry.
+char* toString(const Rect& r);
+char* toString(const Point& p);
+char* toString(const Size& s);

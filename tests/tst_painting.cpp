@@ -1,0 +1,143 @@
+#include "SyntheticOutlines.h"
+#include "TestView.h"
+
+#include <QTest>
+
+namespace {
+bool IsWhite(const QImage& image, const Rect& r) {
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (image.pixel(x, y) != 0xFFFFFFFF)
+                return false;
+    return true;
+}
+
+// A repaint on a freshly erased window, as after the window was uncovered.
+QImage RepaintFromScratch(TestView& t) {
+    t.client.Image().fill(Qt::white);
+    t.Paint();
+    return t.Snapshot();
+}
+} // namespace
+
+class TestPainting : public QObject {
+    Q_OBJECT
+private slots:
+    void selectingShowsStripPromptAndHelp();
+    void tracingRepaintMatchesWhatTheHandlerDrew_data();
+    void tracingRepaintMatchesWhatTheHandlerDrew();
+    void finishedShowsResults_data();
+    void finishedShowsResults();
+    void finishedWithoutBudgetShowsNoResults();
+    void titleIsRebuiltAtEveryPaint();
+    void sizeChangeEndsTheProgramWithoutDrawing();
+};
+
+void TestPainting::selectingShowsStripPromptAndHelp() {
+    TestView t(800, 600);
+    const QImage shown = t.Snapshot();
+    for (int i = 1; i <= 15; ++i) {
+        const Rect& r = t.view->m_rcThumb[i];
+        QCOMPARE(Crop(shown, r), t.view->m_bmThumb[i].Image());
+    }
+    bool navy = false, red = false;
+    for (int y = t.view->m_rcPrompt.top; y < t.view->m_rcPrompt.bottom; ++y)
+        for (int x = t.view->m_rcPrompt.left; x < t.view->m_rcPrompt.right; ++x)
+            navy |= FromQRgb(shown.pixel(x, y)) == CORLIXView::kPromptColour;
+    for (int y = 600 - t.view->m_sizeSmallM.cy - 2; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            red |= FromQRgb(shown.pixel(x, y)) == CORLIXView::kHelpColour;
+    QVERIFY(navy);
+    QVERIFY(red);
+    QVERIFY(IsWhite(shown, t.view->m_rcBoard));
+    QVERIFY(IsWhite(shown, t.view->m_rcName));
+}
+
+void TestPainting::tracingRepaintMatchesWhatTheHandlerDrew_data() {
+    QTest::addColumn<int>("number");
+    QTest::newRow("Triangle") << 1;
+    QTest::newRow("Letter E") << 15;
+}
+
+void TestPainting::tracingRepaintMatchesWhatTheHandlerDrew() {
+    QFETCH(int, number);
+    TestView t(800, 540);
+    t.Select(number);
+    t.Paint(); // the strip and help line, which the selection does not draw
+    const QImage drawn = t.Snapshot();
+    const QImage repainted = RepaintFromScratch(t);
+    const CORLIXView& v = *t.view;
+    for (const Rect* r : {&v.m_rcBoard, &v.m_rcMovesLeft, &v.m_rcMoveCount, &v.m_rcHitCount,
+                          &v.m_rcHint, &v.m_rcName, &v.m_rcAdvice, &v.m_rcPrompt})
+        QCOMPARE(Crop(repainted, *r), Crop(drawn, *r));
+}
+
+void TestPainting::finishedShowsResults_data() {
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("misses");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("perfect") << 100 << 0 << "Score: 100";
+    QTest::newRow("62.5 goes up") << 8 << 3 << "Score:  63";
+    QTest::newRow("none hit") << 150 << 150 << "Score:   0";
+    QTest::newRow("3 and 1") << 3 << 1 << "Score:  67";
+}
+
+void TestPainting::finishedShowsResults() {
+    QFETCH(int, total);
+    QFETCH(int, misses);
+    QFETCH(QString, score);
+    TestView t(800, 540);
+    t.Select(1);
+    CORLIXView& v = *t.view;
+    v.m_nMovesTotal = total;
+    v.m_nMovesLeft = 0;
+    v.m_nMisses = misses;
+    v.m_nHitCount = 1; // the result line shows total - misses regardless
+    v.m_nGameState = GameState::Finished;
+    const QImage shown = RepaintFromScratch(t);
+    const QByteArray missesText = "Misses: " + QByteArray::number(misses).rightJustified(3);
+    const QByteArray hitsText = "Hits: " + QByteArray::number(total - misses).rightJustified(3);
+    QCOMPARE(Crop(shown, v.m_rcMisses), RenderCentredLine(missesText, v.m_rcMisses));
+    QCOMPARE(Crop(shown, v.m_rcHits), RenderCentredLine(hitsText, v.m_rcHits));
+    QCOMPARE(Crop(shown, v.m_rcScore), RenderCentredLine(score.toLatin1(), v.m_rcScore));
+    QCOMPARE(Crop(shown, v.m_rcHint),
+             RenderCentredLine("To play again, press the End Key.", v.m_rcHint));
+}
+
+void TestPainting::finishedWithoutBudgetShowsNoResults() {
+    TestView t(800, 540);
+    t.Select(1);
+    t.view->m_nMovesTotal = 0;
+    t.view->m_nMovesLeft = 0;
+    t.view->m_nGameState = GameState::Finished;
+    const QImage shown = RepaintFromScratch(t);
+    for (const Rect* r : {&t.view->m_rcMisses, &t.view->m_rcHits, &t.view->m_rcScore,
+                          &t.view->m_rcHint, &t.view->m_rcAdvice})
+        QVERIFY(IsWhite(shown, *r));
+    QVERIFY(!IsWhite(shown, t.view->m_rcMovesLeft));
+    QVERIFY(!IsWhite(shown, t.view->m_rcName));
+}
+
+void TestPainting::titleIsRebuiltAtEveryPaint() {
+    TestView t(800, 540);
+    t.Paint();
+    QCOMPARE(t.shell.titles.size(), size_t(2));
+    const QString title = QString::fromStdString(t.shell.titles.back());
+    QVERIFY(title.startsWith("O.R.L.I.X."));
+    QVERIFY(title.endsWith(" -- Version K418"));
+    QVERIFY(title.contains(QString::fromStdString(t.view->m_strTime)));
+    QVERIFY(!t.view->m_strTime.empty());
+    QCOMPARE(t.view->m_strTitle, t.shell.titles.back());
+}
+
+void TestPainting::sizeChangeEndsTheProgramWithoutDrawing() {
+    TestView t(800, 540);
+    t.client.Resize(800, 541);
+    t.Paint();
+    QCOMPARE(t.shell.exits, std::vector<int>{0});
+    QVERIFY(IsWhite(t.client.Image(), {0, 0, 800, 541}));
+    QCOMPARE(t.view->m_rcClientFirst, (Rect{0, 0, 800, 540}));
+}
+
+QTEST_MAIN(TestPainting)
+#include "tst_painting.moc"

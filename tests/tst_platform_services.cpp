@@ -1,0 +1,141 @@
+#include "QtSoundPlayer.h"
+#include "VirtualKeys.h"
+#include "WaveFile.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+void Put32(QByteArray& b, quint32 v) {
+    char raw[4];
+    qToLittleEndian(v, raw);
+    b.append(raw, 4);
+}
+void Put16(QByteArray& b, quint16 v) {
+    char raw[2];
+    qToLittleEndian(v, raw);
+    b.append(raw, 2);
+}
+
+// A mono 22050 Hz PCM file with a "fmt " chunk of fmtSize bytes, a "fact"
+// chunk and the samples.
+QByteArray Wave(int bits, int fmtSize, const QByteArray& samples) {
+    QByteArray body("WAVE");
+    body += "fmt ";
+    Put32(body, quint32(fmtSize));
+    Put16(body, 1);
+    Put16(body, 1);
+    Put32(body, 22050);
+    Put32(body, quint32(22050 * bits / 8));
+    Put16(body, quint16(bits / 8));
+    Put16(body, quint16(bits));
+    if (fmtSize == 18)
+        Put16(body, 0);
+    body += "fact";
+    Put32(body, 4);
+    Put32(body, quint32(samples.size() / (bits / 8)));
+    body += "data";
+    Put32(body, quint32(samples.size()));
+    body += samples;
+    if (samples.size() % 2)
+        body += '\0';
+    QByteArray file("RIFF");
+    Put32(file, quint32(body.size()));
+    return file + body;
+}
+} // namespace
+
+class TestPlatformServices : public QObject {
+    Q_OBJECT
+private slots:
+    void virtualKeys_data();
+    void virtualKeys();
+    void parsesWaveChunks_data();
+    void parsesWaveChunks();
+    void refusesDamagedWaves_data();
+    void refusesDamagedWaves();
+    void missingSoundReturnsAtOnce();
+};
+
+void TestPlatformServices::virtualKeys_data() {
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<uint>("vk");
+    QTest::newRow("left") << int(Qt::Key_Left) << 37u;
+    QTest::newRow("up") << int(Qt::Key_Up) << 38u;
+    QTest::newRow("right") << int(Qt::Key_Right) << 39u;
+    QTest::newRow("down") << int(Qt::Key_Down) << 40u;
+    QTest::newRow("end") << int(Qt::Key_End) << 35u;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << 46u;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 112u;
+    QTest::newRow("F2") << int(Qt::Key_F2) << 113u;
+    QTest::newRow("ctrl") << int(Qt::Key_Control) << 17u;
+    QTest::newRow("shift") << int(Qt::Key_Shift) << 16u;
+    QTest::newRow("letter") << int(Qt::Key_Q) << uint('Q');
+    QTest::newRow("digit") << int(Qt::Key_7) << uint('7');
+    QTest::newRow("punctuation still reaches the view") << int(Qt::Key_Comma) << 0xDFu;
+    QTest::newRow("unknown") << int(Qt::Key_unknown) << 0u;
+}
+
+void TestPlatformServices::virtualKeys() {
+    QFETCH(int, qtKey);
+    QFETCH(uint, vk);
+    QCOMPARE(ToVirtualKey(qtKey), vk);
+}
+
+void TestPlatformServices::parsesWaveChunks_data() {
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<int>("fmtSize");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("8 bit, odd data size padded") << 8 << 18 << 219;
+    QTest::newRow("16 bit") << 16 << 16 << 11026;
+}
+
+void TestPlatformServices::parsesWaveChunks() {
+    QFETCH(int, bits);
+    QFETCH(int, fmtSize);
+    QFETCH(int, bytes);
+    const auto wave = WaveFile::Parse(Wave(bits, fmtSize, QByteArray(bytes, char(100))));
+    QVERIFY(wave.has_value());
+    QCOMPARE(wave->bitsPerSample, bits);
+    QCOMPARE(wave->sampleRate, 22050);
+    QCOMPARE(wave->channels, 1);
+    QCOMPARE(wave->SampleCount(), bytes / (bits / 8));
+    QCOMPARE(int(*wave->factSamples), bytes / (bits / 8));
+    QCOMPARE(wave->chunks.size(), 3);
+    QCOMPARE(wave->chunks[0].id, QByteArray("fmt "));
+    QCOMPARE(int(wave->chunks[0].size), fmtSize);
+    QCOMPARE(wave->data.size(), bytes);
+}
+
+void TestPlatformServices::refusesDamagedWaves_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = Wave(16, 16, QByteArray(100, 'x'));
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not RIFF") << QByteArray("RIFX") + good.mid(4);
+    QTest::newRow("cut inside the data") << good.left(good.size() - 10);
+    QByteArray noData = good;
+    noData.replace(noData.indexOf("data"), 4, "junk");
+    QTest::newRow("no data chunk") << noData;
+    QByteArray huge = good;
+    qToLittleEndian(quint32(0xFFFFFFF0), huge.data() + huge.indexOf("data") + 4);
+    QTest::newRow("size past the end") << huge;
+}
+
+void TestPlatformServices::refusesDamagedWaves() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!WaveFile::Parse(bytes).has_value());
+}
+
+void TestPlatformServices::missingSoundReturnsAtOnce() {
+    QtSoundPlayer player;
+    QElapsedTimer timer;
+    timer.start();
+    player.PlaySoundWait(9999);
+    player.PlaySoundAsync(9999);
+    // Generous: this guards against a hang, not a slow machine.
+    QVERIFY(timer.elapsed() < 3000);
+}
+
+QTEST_MAIN(TestPlatformServices)
+#include "tst_platform_services.moc"
