@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class ViewHost;
+
+// The fixed main window: caption and menu bar, no system menu or caption
+// buttons, no toolbar or status bar; the view fills the client area. Menu
+// and accelerators come from their tables; each command goes to the handler
+// set for its id, and a command nobody handles still consumes its keys.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    using CommandHandler = std::function<void(int command)>;
+
+    CMainFrame(ViewHost* host, CommandHandler onCommand);
+    ViewHost* Host() const { return m_host; }
+    // Shows the window maximized at the screen's size, so the first paint
+    // already sees the final client size.
+    void ShowMaximizedAtScreenSize();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildAccelerators();
+    QAction* CommandAction(const QString& text, int command);
+
+    ViewHost* m_host;
+    CommandHandler m_onCommand;
+    bool m_hintsSet = false;
+};

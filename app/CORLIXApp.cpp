@@ -1,0 +1,154 @@
+#include "CORLIXApp.h"
+
+#include "CMainFrame.h"
+#include "CORLIXDoc.h"
+#include "CORLIXView.h"
+#include "CommandIds.h"
+#include "QtShell.h"
+#include "QtSoundPlayer.h"
+#include "ResourceBitmapLoader.h"
+#include "ViewHost.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+const QString kAllFiles = QStringLiteral("All Files (*)");
+
+QSettings Settings() {
+    return QSettings(QString::fromLatin1(CORLIXApp::kRegistryKey),
+                     QString::fromLatin1(CORLIXApp::kAppName));
+}
+
+void ShowStartupError(const QString& text) {
+    if (QGuiApplication::primaryScreen() != nullptr)
+        QMessageBox::warning(nullptr, QString::fromLatin1(CORLIXApp::kAppName), text);
+    else
+        qCritical("%s", qPrintable(text));
+}
+} // namespace
+
+CORLIXApp::CORLIXApp() = default;
+
+// Reached only through exit() while the window still exists (the layout
+// check ends the program from inside a paint): the desktop objects are
+// left to the ending process rather than torn down beneath the paint.
+CORLIXApp::~CORLIXApp() {
+    if (m_frame != nullptr) {
+        (void)m_view.release();
+        (void)m_sound.release();
+    }
+}
+
+bool CORLIXApp::InitInstance(const QStringList& arguments) {
+    LoadStdProfileSettings();
+    if (!CreateDocumentAndWindow()) {
+        ShowStartupError(QStringLiteral("Failed to create empty document."));
+        return false;
+    }
+    if (arguments.size() > 1 && !m_doc->OpenFrom(arguments.at(1))) {
+        ShowStartupError(QStringLiteral("Failed to open document."));
+        ExitInstance();
+        return false;
+    }
+    m_frame->setWindowTitle(m_doc->Title() + " - " + kAppName);
+    m_frame->ShowMaximizedAtScreenSize();
+    return true;
+}
+
+int CORLIXApp::ExitInstance() {
+    delete m_frame;
+    m_frame = nullptr;
+    m_view.reset();
+    m_doc.reset();
+    m_sound.reset();
+    SaveStdProfileSettings();
+    return 0;
+}
+
+// Reading creates the settings' place if it is missing; a missing or
+// unreadable value reads as 0.
+void CORLIXApp::LoadStdProfileSettings() {
+    QSettings settings = Settings();
+    const QFileInfo file(settings.fileName());
+    if (!file.exists() && QDir().mkpath(file.absolutePath()))
+        QFile(file.absoluteFilePath()).open(QIODevice::WriteOnly | QIODevice::Append);
+    bool ok = false;
+    const int pages = settings.value("Settings/PreviewPages").toInt(&ok);
+    m_nPreviewPages = ok ? pages : 0;
+}
+
+void CORLIXApp::SaveStdProfileSettings() const {
+    if (m_nPreviewPages == 0)
+        return;
+    Settings().setValue("Settings/PreviewPages", m_nPreviewPages);
+}
+
+bool CORLIXApp::CreateDocumentAndWindow() {
+    if (QGuiApplication::primaryScreen() == nullptr)
+        return false;
+    m_sound = std::make_unique<QtSoundPlayer>();
+    m_bitmaps = std::make_unique<ResourceBitmapLoader>();
+    m_shell = std::make_unique<QtShell>();
+    m_doc = std::make_unique<CORLIXDoc>();
+    m_view =
+        std::make_unique<CORLIXView>(ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get()});
+    auto* host = new ViewHost(m_view.get());
+    m_frame = new CMainFrame(host, [this](int command) { OnCommand(command); });
+    m_shell->SetMainWindow(m_frame);
+    return true;
+}
+
+void CORLIXApp::OnCommand(int command) {
+    switch (command) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    case ID_APP_EXIT:
+        m_frame->close();
+        break;
+    default: // the commands with no handler only consume their keys
+        break;
+    }
+}
+
+void CORLIXApp::RepaintAfterModal() {
+    m_frame->Host()->Repaint();
+}
+
+// The game, its state and the scores are untouched; only the view repaints.
+void CORLIXApp::OnFileNew() {
+    m_doc->OnNewDocument();
+    RepaintAfterModal();
+}
+
+void CORLIXApp::OnFileOpen() {
+    const QString path = QFileDialog::getOpenFileName(m_frame, "Open", QString(), kAllFiles);
+    if (!path.isEmpty() && !m_doc->OpenFrom(path))
+        QMessageBox::warning(m_frame, kAppName, QStringLiteral("Failed to open document."));
+    RepaintAfterModal();
+}
+
+// The document never changes, so a document that already has a file is
+// left as it is: saving it would only truncate a file nobody chose here.
+void CORLIXApp::OnFileSave() {
+    if (!m_doc->Path().isEmpty())
+        return;
+    const QString path =
+        QFileDialog::getSaveFileName(m_frame, "Save As", m_doc->Title(), kAllFiles);
+    if (!path.isEmpty() && !m_doc->SaveAs(path))
+        QMessageBox::warning(m_frame, kAppName, QStringLiteral("Failed to save document."));
+    RepaintAfterModal();
+}

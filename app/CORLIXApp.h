@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class CMainFrame;
+class CORLIXDoc;
+class CORLIXView;
+class QtShell;
+class QtSoundPlayer;
+class ResourceBitmapLoader;
+class ViewHost;
+
+// The application: start-up, the one document, frame and view, the commands
+// they do not handle themselves, and the settings kept between runs.
+class CORLIXApp {
+public:
+    static constexpr const char* kAppName = "O.R.L.I.X.";
+    static constexpr const char* kRegistryKey = "Local AppWizard-Generated Applications";
+
+    CORLIXApp();
+    ~CORLIXApp();
+
+    // False when the program is to end at once.
+    bool InitInstance(const QStringList& arguments);
+    int ExitInstance();
+    void OnCommand(int command);
+
+    int PreviewPages() const { return m_nPreviewPages; }
+    CMainFrame* MainFrame() const { return m_frame; }
+
+private:
+    void LoadStdProfileSettings();
+    void SaveStdProfileSettings() const;
+    bool CreateDocumentAndWindow();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void RepaintAfterModal();
+
+    std::unique_ptr<QtSoundPlayer> m_sound;
+    std::unique_ptr<ResourceBitmapLoader> m_bitmaps;
+    std::unique_ptr<QtShell> m_shell;
+    std::unique_ptr<CORLIXDoc> m_doc;
+    std::unique_ptr<CORLIXView> m_view;
+    CMainFrame* m_frame = nullptr; // a top-level widget, deleted at exit
+    int m_nPreviewPages = 0;
+};
+
+extern CORLIXApp theApp;

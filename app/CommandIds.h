@@ -1,0 +1,19 @@
+#pragma once
+
+// Command ids, as the menu and the accelerator table name them.
+enum CommandId : int {
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_UNDO = 57643,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+};

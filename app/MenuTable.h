@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+// Menu 128, the main window's menu bar. An entry with command 0 and no text
+// is a separator.
+struct MenuEntry {
+    const char* menu; // the drop-down the entry belongs to
+    const char* text; // "&" marks the mnemonic, "\t" starts the shortcut text
+    int command;
+};
+
+class MenuTable {
+public:
+    static const std::array<MenuEntry, 5>& Entries();
+};

@@ -1,0 +1,32 @@
+#include "X11WindowHints.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <xcb/xcb.h>
+
+namespace {
+// _MOTIF_WM_HINTS: flags (functions, decorations), functions, decorations,
+// input mode, status.
+constexpr quint32 kFlagFunctions = 1, kFlagDecorations = 2;
+constexpr quint32 kFuncMinimize = 8, kFuncMaximize = 16, kFuncClose = 32;
+constexpr quint32 kDecorBorder = 2, kDecorTitle = 8;
+} // namespace
+
+void X11WindowHints::ForbidMoveAndResize(QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || window == nullptr)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const char name[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (atom == nullptr)
+        return;
+    const quint32 hints[5] = {kFlagFunctions | kFlagDecorations,
+                              kFuncMinimize | kFuncMaximize | kFuncClose,
+                              kDecorBorder | kDecorTitle, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        atom->atom, atom->atom, 32, 5, hints);
+    xcb_flush(connection);
+    free(atom);
+}
