@@ -6,7 +6,6 @@
 #include "ViewHost.h"
 #include "X11WindowHints.h"
 
-#include <QEvent>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -17,6 +16,8 @@ CMainFrame::CMainFrame(ViewHost* host, CommandHandler onCommand)
     BuildMenu();
     BuildAccelerators();
     m_host->setFocus();
+    connect(m_host, &ViewHost::FirstPaintDone, this, &CMainFrame::ForbidMoveAndResize,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 QAction* CMainFrame::CommandAction(const QString& text, int command) {
@@ -61,12 +62,8 @@ void CMainFrame::ShowMaximizedAtScreenSize() {
     showMaximized();
 }
 
-// Only once maximized: asking earlier stops some window managers from
-// maximizing at all.
-void CMainFrame::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMaximized() && !m_hintsSet) {
-        m_hintsSet = true;
-        X11WindowHints::ForbidMoveAndResize(this);
-    }
+// Only after the window manager has maximized the window, which it has done
+// by the first paint: asking earlier stops it from maximizing at all.
+void CMainFrame::ForbidMoveAndResize() {
+    X11WindowHints::ForbidMoveAndResize(this);
 }

@@ -20,15 +20,12 @@ public:
     // already sees the final client size.
     void ShowMaximizedAtScreenSize();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
+    void ForbidMoveAndResize();
     void BuildMenu();
     void BuildAccelerators();
     QAction* CommandAction(const QString& text, int command);
 
     ViewHost* m_host;
     CommandHandler m_onCommand;
-    bool m_hintsSet = false;
 };

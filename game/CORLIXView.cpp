@@ -53,11 +53,15 @@ void CORLIXView::DrawLine(Surface& dc, const Rect& rect, const char* label, int 
 }
 
 int CORLIXView::CountGreenPixels(const Surface& dc) const {
-    int count = 0;
     // Column by column, as the game has always counted.
-    for (int dx = 0; dx < kBoardSize; ++dx)
-        for (int dy = 0; dy < kBoardSize; ++dy)
-            if (dc.GetPixel(m_rcBoard.left + dx, m_rcBoard.top + dy) == kOutlineGreen)
-                ++count;
-    return count;
+    auto count = [this](auto isGreen) {
+        int n = 0;
+        for (int dx = 0; dx < kBoardSize; ++dx)
+            for (int dy = 0; dy < kBoardSize; ++dy)
+                n += isGreen(m_rcBoard.left + dx, m_rcBoard.top + dy) ? 1 : 0;
+        return n;
+    };
+    if (dc.Contains(m_rcBoard))
+        return count([&dc](int x, int y) { return dc.PixelInsideEquals(x, y, kOutlineGreen); });
+    return count([&dc](int x, int y) { return dc.GetPixel(x, y) == kOutlineGreen; });
 }

@@ -31,11 +31,21 @@ public:
     static std::unique_ptr<Surface> CreateCompatible(const Surface& like);
 
     ColorRef GetPixel(int x, int y) const {
-        if (unsigned(x) >= unsigned(m_width) || unsigned(y) >= unsigned(m_height))
+        if (unsigned(x) >= unsigned(m_width) || unsigned(y) >= unsigned(m_height)) [[unlikely]]
             return kInvalidColour;
         return FromQRgb(reinterpret_cast<const QRgb*>(m_bits + qsizetype(y) * m_stride)[x]);
     }
     void SetPixel(int x, int y, ColorRef colour);
+    // For reading a whole area known to lie inside: no check per pixel.
+    bool Contains(const Rect& rect) const {
+        return rect.left >= 0 && rect.top >= 0 && rect.right <= m_width && rect.bottom <= m_height;
+    }
+    // Compares in the image's own format, so a count over an area needs no
+    // conversion per pixel.
+    bool PixelInsideEquals(int x, int y, ColorRef colour) const {
+        const QRgb pixel = reinterpret_cast<const QRgb*>(m_bits + qsizetype(y) * m_stride)[x];
+        return (pixel & 0xFFFFFFu) == (ToQRgb(colour) & 0xFFFFFFu);
+    }
 
     void BitBlt(int x, int y, int width, int height, const Surface& source, int sx, int sy);
     void FillRect(const Rect& rect, const Brush& brush);

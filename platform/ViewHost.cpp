@@ -57,6 +57,10 @@ void ViewHost::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(QPoint(0, 0), m_client.Image().size()), m_client.Image());
+    if (!m_painted) {
+        m_painted = true;
+        emit FirstPaintDone();
+    }
 }
 
 void ViewHost::resizeEvent(QResizeEvent* event) {

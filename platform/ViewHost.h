@@ -19,6 +19,9 @@ public:
     void Repaint();
     ClientArea& Client() { return m_client; }
 
+signals:
+    void FirstPaintDone();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -32,4 +35,5 @@ private:
     CView* m_view;
     ClientArea m_client;
     bool m_redrawPending = true;
+    bool m_painted = false;
 };
