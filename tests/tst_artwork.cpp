@@ -37,15 +37,15 @@ std::optional<WaveFile> LoadWave(int id) {
     return WaveFile::Parse(file.readAll());
 }
 
-char* BoxText(const Box& b) {
-    return qstrdup(QByteArray::number(b[0]) + "," + QByteArray::number(b[1]) + "," +
-                   QByteArray::number(b[2]) + "," + QByteArray::number(b[3]));
+QByteArray BoxText(const Box& b) {
+    return QByteArray::number(b[0]) + "," + QByteArray::number(b[1]) + "," +
+           QByteArray::number(b[2]) + "," + QByteArray::number(b[3]);
 }
 } // namespace
 
 namespace QTest {
 template <> char* toString(const Box& b) {
-    return BoxText(b);
+    return qstrdup(BoxText(b).constData());
 }
 } // namespace QTest
 
@@ -118,7 +118,7 @@ void TestArtwork::outlines() {
     QCOMPARE(outline.GreenBox(), green);
     const Box measured = outline.InkBox();
     for (int i = 0; i < 4; ++i)
-        QVERIFY2(qAbs(measured[i] - ink[i]) <= 2, BoxText(measured));
+        QVERIFY2(qAbs(measured[i] - ink[i]) <= 2, BoxText(measured).constData());
     QVERIFY(outline.CellGreen(entry.start.x / 2, entry.start.y / 2));
     QCOMPARE(entry.start.x % 2 + entry.start.y % 2, 0);
 

@@ -1,0 +1,238 @@
+#include "AcceleratorTable.h"
+#include "CMainFrame.h"
+#include "CORLIXApp.h"
+#include "CORLIXDoc.h"
+#include "CommandIds.h"
+#include "MenuTable.h"
+#include "RecordingView.h"
+#include "TestView.h"
+#include "ViewHost.h"
+
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+Q_DECLARE_METATYPE(QKeyCombination)
+
+namespace {
+// A main window around a recording view, shown and active.
+struct Frame {
+    Frame() : host(new ViewHost(&view)), frame(host, [this](int c) { commands.push_back(c); }) {
+        frame.resize(800, 600);
+        frame.show();
+        frame.activateWindow();
+        host->setFocus();
+    }
+    RecordingView view;
+    ViewHost* host;
+    std::vector<int> commands;
+    CMainFrame frame;
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void menuBarFollowsItsTable();
+    void acceleratorTableIsComplete();
+    void keysReachTheViewOrBecomeCommands_data();
+    void keysReachTheViewOrBecomeCommands();
+    void mouseButtonsReachTheView();
+    void frameHasNoButtonsToolbarOrStatusBar();
+    void documentNeverOverwritesAFileItDidNotChoose();
+    void settingsPathExistsAndAnOrdinaryRunWritesNothing_data();
+    void settingsPathExistsAndAnOrdinaryRunWritesNothing();
+    void newLeavesTheGameAsItWas();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestShell::initTestCase() {
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+}
+
+void TestShell::menuBarFollowsItsTable() {
+    Frame f;
+    const QList<QAction*> menus = f.frame.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QString("&File"));
+    QCOMPARE(menus[1]->text(), QString("&Help"));
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    QCOMPARE(file.size(), 4);
+    QVERIFY(file[0]->isSeparator());
+    QCOMPARE(file[1]->text(), QString("&Print...\tCtrl+P"));
+    QVERIFY(file[2]->isSeparator());
+    QCOMPARE(file[3]->text(), QString("E&xit"));
+    QCOMPARE(menus[0]->menu()->separatorsCollapsible(), false);
+    const QList<QAction*> help = menus[1]->menu()->actions();
+    QCOMPARE(help.size(), 1);
+    QCOMPARE(help[0]->text(), QString("&About O.R.L.I.X...."));
+    file[3]->trigger();
+    help[0]->trigger();
+    file[1]->trigger();
+    QCOMPARE(f.commands, (std::vector<int>{ID_APP_EXIT, ID_APP_ABOUT, ID_FILE_PRINT}));
+}
+
+void TestShell::acceleratorTableIsComplete() {
+    std::map<int, int> perCommand;
+    for (const Accelerator& a : AcceleratorTable::Entries())
+        ++perCommand[a.command];
+    const std::map<int, int> expected{{ID_FILE_NEW, 1},   {ID_FILE_OPEN, 1},  {ID_FILE_SAVE, 1},
+                                      {ID_FILE_PRINT, 1}, {ID_EDIT_UNDO, 2},  {ID_EDIT_CUT, 2},
+                                      {ID_EDIT_COPY, 2},  {ID_EDIT_PASTE, 2}, {ID_NEXT_PANE, 1},
+                                      {ID_PREV_PANE, 1}};
+    QCOMPARE(perCommand, expected);
+}
+
+void TestShell::keysReachTheViewOrBecomeCommands_data() {
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<uint>("viewKey"); // 0: must not reach the view
+    QTest::addColumn<int>("command");  // 0: no command
+    QTest::newRow("Ctrl+N") << (Qt::CTRL | Qt::Key_N) << 0u << int(ID_FILE_NEW);
+    QTest::newRow("Ctrl+O") << (Qt::CTRL | Qt::Key_O) << 0u << int(ID_FILE_OPEN);
+    QTest::newRow("Ctrl+S") << (Qt::CTRL | Qt::Key_S) << 0u << int(ID_FILE_SAVE);
+    QTest::newRow("Ctrl+P") << (Qt::CTRL | Qt::Key_P) << 0u << int(ID_FILE_PRINT);
+    QTest::newRow("Ctrl+Z") << (Qt::CTRL | Qt::Key_Z) << 0u << int(ID_EDIT_UNDO);
+    QTest::newRow("Ctrl+X") << (Qt::CTRL | Qt::Key_X) << 0u << int(ID_EDIT_CUT);
+    QTest::newRow("Ctrl+C") << (Qt::CTRL | Qt::Key_C) << 0u << int(ID_EDIT_COPY);
+    QTest::newRow("Ctrl+V") << (Qt::CTRL | Qt::Key_V) << 0u << int(ID_EDIT_PASTE);
+    QTest::newRow("Alt+Backspace") << (Qt::ALT | Qt::Key_Backspace) << 0u << int(ID_EDIT_UNDO);
+    QTest::newRow("Shift+Delete") << (Qt::SHIFT | Qt::Key_Delete) << 0u << int(ID_EDIT_CUT);
+    QTest::newRow("Ctrl+Insert") << (Qt::CTRL | Qt::Key_Insert) << 0u << int(ID_EDIT_COPY);
+    QTest::newRow("Shift+Insert") << (Qt::SHIFT | Qt::Key_Insert) << 0u << int(ID_EDIT_PASTE);
+    QTest::newRow("F6") << QKeyCombination(Qt::Key_F6) << 0u << int(ID_NEXT_PANE);
+    QTest::newRow("Shift+F6") << (Qt::SHIFT | Qt::Key_F6) << 0u << int(ID_PREV_PANE);
+    QTest::newRow("Alt+F4 quits") << (Qt::ALT | Qt::Key_F4) << 0u << int(ID_APP_EXIT);
+    QTest::newRow("Delete") << QKeyCombination(Qt::Key_Delete) << 46u << 0;
+    QTest::newRow("Left") << QKeyCombination(Qt::Key_Left) << 37u << 0;
+    QTest::newRow("End") << QKeyCombination(Qt::Key_End) << 35u << 0;
+    QTest::newRow("F1") << QKeyCombination(Qt::Key_F1) << 112u << 0;
+    QTest::newRow("F2") << QKeyCombination(Qt::Key_F2) << 113u << 0;
+    QTest::newRow("a letter with Ctrl") << (Qt::CTRL | Qt::Key_A) << uint('A') << 0;
+    QTest::newRow("Tab is a key, not a focus move") << QKeyCombination(Qt::Key_Tab) << 9u << 0;
+    QTest::newRow("Alt+letter belongs to the menu") << (Qt::ALT | Qt::Key_Q) << 0u << 0;
+    QTest::newRow("F10 belongs to the menu") << QKeyCombination(Qt::Key_F10) << 0u << 0;
+}
+
+void TestShell::keysReachTheViewOrBecomeCommands() {
+    QFETCH(QKeyCombination, keys);
+    QFETCH(uint, viewKey);
+    QFETCH(int, command);
+    Frame f;
+    QVERIFY(QTest::qWaitForWindowActive(&f.frame));
+    QTest::keyClick(f.host, keys.key(), keys.keyboardModifiers());
+    // The Ctrl or Shift press before a combination is a key of its own and
+    // reaches the view; what matters is the combination's key.
+    std::vector<unsigned> reached;
+    std::copy_if(f.view.keys.begin(), f.view.keys.end(), std::back_inserter(reached),
+                 [](unsigned vk) { return vk != 16 && vk != 17; });
+    QCOMPARE(reached, viewKey ? std::vector<unsigned>{viewKey} : std::vector<unsigned>{});
+    QCOMPARE(f.commands, command ? std::vector<int>{command} : std::vector<int>{});
+}
+
+void TestShell::mouseButtonsReachTheView() {
+    Frame f;
+    QTest::mouseClick(f.host, Qt::LeftButton, {}, QPoint(11, 12));
+    QTest::mouseClick(f.host, Qt::RightButton, {}, QPoint(300, 200));
+    // A double click as the window system sends it: a press, then a double
+    // click in place of the second press.
+    QTest::mouseClick(f.host, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseDClick(f.host, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(f.view.rightClicks, (std::vector<Point>{{300, 200}}));
+    // A double click is one press, not two.
+    QCOMPARE(f.view.leftClicks, (std::vector<Point>{{11, 12}, {20, 20}}));
+}
+
+void TestShell::frameHasNoButtonsToolbarOrStatusBar() {
+    Frame f;
+    const Qt::WindowFlags flags = f.frame.windowFlags();
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    for (Qt::WindowType unwanted : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
+                                    Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint})
+        QVERIFY(!(flags & unwanted));
+    QVERIFY(f.frame.findChildren<QToolBar*>().isEmpty());
+    QVERIFY(f.frame.findChild<QStatusBar*>() == nullptr);
+    QCOMPARE(f.frame.centralWidget(), f.host);
+}
+
+void TestShell::documentNeverOverwritesAFileItDidNotChoose() {
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("scores.txt");
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("precious");
+    file.close();
+
+    CORLIXDoc doc;
+    QCOMPARE(doc.Title(), QString("Untitled"));
+    QVERIFY(!doc.OpenFrom(dir.filePath("missing")));
+    QCOMPARE(doc.Title(), QString("Untitled"));
+    QVERIFY(doc.OpenFrom(existing));
+    QCOMPARE(doc.Title(), QString("scores.txt"));
+    QCOMPARE(ReadAll(existing), QByteArray("precious"));
+
+    // Save on a document that came from a file asks nothing and writes nothing.
+    CORLIXApp app;
+    QVERIFY(app.InitInstance({"orlix", existing}));
+    app.OnCommand(ID_FILE_SAVE);
+    app.OnCommand(ID_FILE_NEW);
+    QCOMPARE(ReadAll(existing), QByteArray("precious"));
+    app.ExitInstance();
+
+    QVERIFY(doc.SaveAs(dir.filePath("chosen")));
+    QCOMPARE(ReadAll(dir.filePath("chosen")), QByteArray());
+}
+
+void TestShell::settingsPathExistsAndAnOrdinaryRunWritesNothing_data() {
+    QTest::addColumn<QByteArray>("stored"); // empty: no settings file at all
+    QTest::addColumn<int>("pages");
+    QTest::newRow("first run") << QByteArray() << 0;
+    QTest::newRow("unreadable value") << QByteArray("[Settings]\nPreviewPages=lots\n") << 0;
+    QTest::newRow("a stored count") << QByteArray("[Settings]\nPreviewPages=3\n") << 3;
+}
+
+void TestShell::settingsPathExistsAndAnOrdinaryRunWritesNothing() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, pages);
+    const QString path = QSettings(CORLIXApp::kRegistryKey, CORLIXApp::kAppName).fileName();
+    QFile::remove(path);
+    if (!stored.isEmpty()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+    }
+    CORLIXApp app;
+    QVERIFY(app.InitInstance({"orlix"}));
+    QCOMPARE(app.PreviewPages(), pages);
+    QVERIFY(QFileInfo::exists(path));
+    app.ExitInstance();
+    QCOMPARE(ReadAll(path), stored);
+}
+
+void TestShell::newLeavesTheGameAsItWas() {
+    CORLIXApp app;
+    QVERIFY(app.InitInstance({"orlix"}));
+    QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
+    ViewHost* host = app.MainFrame()->Host();
+    const QImage before = host->Client().Image().copy();
+    app.OnCommand(ID_FILE_NEW);
+    QCOMPARE(host->Client().Image().size(), before.size());
+    QCOMPARE(app.MainFrame()->windowTitle().left(10), QString("O.R.L.I.X."));
+    app.ExitInstance();
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
