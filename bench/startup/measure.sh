@@ -17,19 +17,21 @@ until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1; do sleep 0.1; done
 sleep 0.5
 export XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
 
-# One run: prints "milliseconds-to-first-paint rss-kilobytes".
+# One run: prints "milliseconds-to-first-paint rss-kilobytes". The paint's
+# wall-clock time comes from the program's own log line.
 measure() {
-    QT_LOGGING_RULES="orlix.paint.debug=true" QT_MESSAGE_PATTERN="%{time process} %{message}" \
+    local started pid painted rss
+    started=$(date +%s%3N)
+    QT_LOGGING_RULES="orlix.paint.debug=true" QT_MESSAGE_PATTERN="%{time yyyy-MM-dd HH:mm:ss.zzz}|%{message}" \
         "$1" > "$work/log" 2>&1 &
-    local pid=$!
+    pid=$!
     until grep -q OnDraw "$work/log" 2>/dev/null; do sleep 0.02; done
     sleep 0.5
-    local seconds rss
-    seconds=$(grep -m 1 OnDraw "$work/log" | cut -d' ' -f1)
-    rss=$(sed -n 's/^VmRSS: *\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+    painted=$(date -d "$(grep -m 1 OnDraw "$work/log" | cut -d'|' -f1)" +%s%3N)
+    rss=$(sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    echo "$(awk "BEGIN { print int($seconds * 1000 + 0.5) }") $rss"
+    echo "$((painted - started)) $rss"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
