@@ -4,13 +4,6 @@
 #include <QTest>
 
 namespace {
-bool IsWhite(const QImage& image, const Rect& r) {
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (image.pixel(x, y) != 0xFFFFFFFF)
-                return false;
-    return true;
-}
 
 // A repaint on a freshly erased window, as after the window was uncovered.
 QImage RepaintFromScratch(TestView& t) {

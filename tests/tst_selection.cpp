@@ -23,13 +23,6 @@ int GreenPixels(const QImage& image, const Rect& r) {
     return n;
 }
 
-bool IsWhite(const QImage& image, const Rect& r) {
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (image.pixel(x, y) != 0xFFFFFFFF)
-                return false;
-    return true;
-}
 } // namespace
 
 class TestSelection : public QObject {

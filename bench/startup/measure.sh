@@ -13,7 +13,7 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 until [ -s "$work/display" ]; do sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 openbox --sm-disable >/dev/null 2>&1 &
-until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1; do sleep 0.1; done
+until xprop -root _NET_SHOWING_DESKTOP 2>/dev/null | grep -q "= "; do sleep 0.1; done
 sleep 0.5
 export XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
 

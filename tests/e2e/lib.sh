@@ -39,11 +39,14 @@ start_x() { # start_x bare|openbox
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
+    wait_for 10 xprop -root || fail "Xvfb on $DISPLAY does not answer"
     if [ "$1" = openbox ]; then
-        openbox --sm-disable >/dev/null 2>&1 &
+        openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
         WM_PID=$!
-        wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
-        xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window || sleep 0.5
+        # The last root property openbox sets at start-up: before it, a new
+        # window may never be managed (nor mapped).
+        wait_for 30 sh -c 'xprop -root _NET_SHOWING_DESKTOP | grep -q "= "' ||
+            fail "openbox did not start: $(cat "$WORK/openbox.log")"
     fi
 }
 

@@ -51,6 +51,14 @@ QImage Crop(const QImage& image, const Rect& rect) {
     return image.copy(ToQRect(rect));
 }
 
+bool IsWhite(const QImage& image, const Rect& rect) {
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (image.pixel(x, y) != 0xFFFFFFFF)
+                return false;
+    return true;
+}
+
 char* toString(const Rect& r) {
     return qstrdup(QByteArray("Rect{") + QByteArray::number(r.left) + ", " +
                    QByteArray::number(r.top) + ", " + QByteArray::number(r.right) + ", " +

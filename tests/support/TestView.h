@@ -33,6 +33,7 @@ struct TestView {
 // board's lines are compared against.
 QImage RenderCentredLine(const char* text, const Rect& rect, int fontHeight = 18);
 QImage Crop(const QImage& image, const Rect& rect);
+bool IsWhite(const QImage& image, const Rect& rect);
 
 // Readable QCOMPARE failures for the game's geometry.
 char* toString(const Rect& r);
