@@ -6,7 +6,7 @@
 #include "Score.h"
 
 namespace {
-constexpr const char* kRightsNotice = "O.R.L.I.X. -- a tracing game -- ";
+constexpr const char* kRightsNotice = "O.R.L.I.X. Copyright (c) 2026, all rights reserved -- ";
 constexpr const char* kVersionSuffix = " -- Version K418";
 } // namespace
 

@@ -1,0 +1,21 @@
+# Runs the generator twice into fresh folders and fails on any difference.
+file(REMOVE_RECURSE "${WORK}")
+foreach(run a b)
+    execute_process(COMMAND "${GENERATOR}" "${WORK}/${run}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "generator run ${run} failed: ${status}")
+    endif()
+endforeach()
+file(GLOB_RECURSE files RELATIVE "${WORK}/a" "${WORK}/a/*")
+list(LENGTH files count)
+if(count LESS 40) # 30 bitmaps, 2 sounds, 8 icon sizes
+    message(FATAL_ERROR "only ${count} files generated")
+endif()
+foreach(f IN LISTS files)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/a/${f}" "${WORK}/b/${f}"
+                    RESULT_VARIABLE differ)
+    if(differ)
+        message(FATAL_ERROR "${f} differs between two runs")
+    endif()
+endforeach()
+message(STATUS "${count} files, identical in both runs")
