@@ -56,6 +56,8 @@ void ViewHost::paintEvent(QPaintEvent*) {
     // without smoothing so the game stays crisp.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (m_client.Image().size() != size())
+        painter.fillRect(rect(), Qt::white);
     painter.drawImage(QRect(QPoint(0, 0), m_client.Image().size()), m_client.Image());
     if (!m_painted) {
         m_painted = true;
@@ -63,10 +65,18 @@ void ViewHost::paintEvent(QPaintEvent*) {
     }
 }
 
+bool ViewHost::IsScalingJitter(QSize before, QSize after, qreal devicePixelRatio) {
+    if (devicePixelRatio == 1.0 || before.isEmpty())
+        return false;
+    return qAbs(after.width() - before.width()) <= 1 && qAbs(after.height() - before.height()) <= 1;
+}
+
 void ViewHost::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_painted && IsScalingJitter(m_client.Image().size(), size(), devicePixelRatioF()))
+        return;
     m_client.Resize(width(), height());
     m_redrawPending = true;
-    QWidget::resizeEvent(event);
 }
 
 void ViewHost::showEvent(QShowEvent* event) {

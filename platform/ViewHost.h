@@ -18,6 +18,9 @@ public:
     // Redraws the whole view now, as after a modal box covering it closed.
     void Repaint();
     ClientArea& Client() { return m_client; }
+    // On a scaled screen the logical size of an unchanged window can round
+    // either way by one pixel; that is no change of the client size.
+    static bool IsScalingJitter(QSize before, QSize after, qreal devicePixelRatio);
 
 signals:
     void FirstPaintDone();

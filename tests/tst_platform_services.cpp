@@ -1,4 +1,5 @@
 #include "QtSoundPlayer.h"
+#include "ViewHost.h"
 #include "VirtualKeys.h"
 #include "WaveFile.h"
 
@@ -56,6 +57,8 @@ private slots:
     void refusesDamagedWaves_data();
     void refusesDamagedWaves();
     void missingSoundReturnsAtOnce();
+    void scalingJitterIsNoResize_data();
+    void scalingJitterIsNoResize();
 };
 
 void TestPlatformServices::virtualKeys_data() {
@@ -135,6 +138,28 @@ void TestPlatformServices::missingSoundReturnsAtOnce() {
     player.PlaySoundAsync(9999);
     // Generous: this guards against a hang, not a slow machine.
     QVERIFY(timer.elapsed() < 3000);
+}
+
+void TestPlatformServices::scalingJitterIsNoResize_data() {
+    QTest::addColumn<QSize>("before");
+    QTest::addColumn<QSize>("after");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("jitter");
+    QTest::newRow("unscaled: any change counts")
+        << QSize(800, 562) << QSize(800, 561) << 1.0 << false;
+    QTest::newRow("scaled, one pixel") << QSize(400, 272) << QSize(400, 271) << 2.0 << true;
+    QTest::newRow("scaled, one pixel larger") << QSize(400, 272) << QSize(401, 273) << 1.5 << true;
+    QTest::newRow("scaled, a real resize") << QSize(400, 272) << QSize(350, 250) << 2.0 << false;
+    QTest::newRow("scaled, two pixels") << QSize(400, 272) << QSize(400, 270) << 2.0 << false;
+    QTest::newRow("nothing before") << QSize() << QSize(400, 272) << 2.0 << false;
+}
+
+void TestPlatformServices::scalingJitterIsNoResize() {
+    QFETCH(QSize, before);
+    QFETCH(QSize, after);
+    QFETCH(qreal, ratio);
+    QFETCH(bool, jitter);
+    QCOMPARE(ViewHost::IsScalingJitter(before, after, ratio), jitter);
 }
 
 QTEST_MAIN(TestPlatformServices)
