@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 until [ -s "$work/display" ]; do sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 openbox --sm-disable >/dev/null 2>&1 &

@@ -34,8 +34,10 @@ wait_for() {
 }
 
 start_x() { # start_x bare|openbox
+    # -noreset: otherwise the server resets whenever its last client leaves,
+    # and a client connecting just then is refused.
     exec 3> "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
