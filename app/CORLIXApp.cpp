@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "CORLIXDoc.h"
 #include "CORLIXView.h"
+#include "CScoresDlg.h"
 #include "CommandIds.h"
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
@@ -97,8 +98,8 @@ bool CORLIXApp::CreateDocumentAndWindow() {
     m_bitmaps = std::make_unique<ResourceBitmapLoader>();
     m_shell = std::make_unique<QtShell>();
     m_doc = std::make_unique<CORLIXDoc>();
-    m_view =
-        std::make_unique<CORLIXView>(ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get()});
+    m_view = std::make_unique<CORLIXView>(
+        ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get(), &theScoresDlg.History()});
     auto* host = new ViewHost(m_view.get());
     m_frame = new CMainFrame(host, [this](int command) { OnCommand(command); });
     m_shell->SetMainWindow(m_frame);

@@ -1,5 +1,11 @@
 #include "QtShell.h"
 
+#include "CORLIXApp.h"
+#include "CScoresDlg.h"
+#include "Logging.h"
+
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -12,4 +18,18 @@ void QtShell::SetMainWindowTitle(const std::string& title) {
 void QtShell::ExitProcess(int status) {
     std::fflush(nullptr);
     std::exit(status);
+}
+
+// The exclamation mark of the desktop this game came from is Qt's warning.
+void QtShell::ShowMessageBox(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(CORLIXApp::kAppName),
+                    QString::fromLatin1(text.c_str()), QMessageBox::Ok, m_window);
+    qCDebug(lcDialogs) << "message box" << text.size() << "characters";
+    // It takes the keyboard at once, with or without a window manager.
+    QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
+    box.exec();
+}
+
+void QtShell::RunScoresDialog() {
+    theScoresDlg.DoModal(m_window);
 }

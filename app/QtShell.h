@@ -10,6 +10,8 @@ public:
     void SetMainWindow(QWidget* window) { m_window = window; }
     void SetMainWindowTitle(const std::string& title) override;
     [[noreturn]] void ExitProcess(int status) override;
+    void ShowMessageBox(const std::string& text) override;
+    void RunScoresDialog() override;
 
 private:
     QWidget* m_window = nullptr;

@@ -47,7 +47,15 @@ void CORLIXView::PaintPen(Surface& dc) {
 
 void CORLIXView::DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
                           const char* format) {
+    FormatNumber(value, format);
+    DrawLabel(dc, rect, label);
+}
+
+void CORLIXView::FormatNumber(int value, const char* format) {
     std::snprintf(m_szNumber, sizeof m_szNumber, format, value);
+}
+
+void CORLIXView::DrawLabel(Surface& dc, const Rect& rect, const char* label) {
     std::snprintf(m_szLabel, sizeof m_szLabel, "%s%s", label, m_szNumber);
     dc.DrawText(m_szLabel, rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }

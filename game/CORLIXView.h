@@ -6,6 +6,7 @@
 #include "Font.h"
 #include "GameState.h"
 #include "Geometry.h"
+#include "KeyDispatch.h"
 #include "Surface.h"
 #include "ViewServices.h"
 
@@ -32,12 +33,19 @@ public:
     ~CORLIXView() override;
 
     void OnDraw(Surface& dc) override;
+    void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     void OnLButtonDown(unsigned nFlags, Point point) override;
+    void OnRButtonDown(unsigned nFlags, Point point) override;
 
     void ComputeLayout(Surface& dc);
     void CountGreen();
     // Blanks and redraws the three counter lines, one after the other.
     void DrawCounters(Surface& dc);
+    // Back to choosing an outline: blanks the game areas, shows the prompt.
+    void ClearToSelecting(Surface& dc);
+    // Once the moves are spent: misses, hits and score, the score filed in
+    // the history, and the game Finished. Does nothing while moves are left.
+    void EndGame();
 
     // Fields, in the order the game has always declared them. Index 0 of the
     // 1..15 arrays is unused.
@@ -96,11 +104,18 @@ private:
     void StartOutline(Surface& dc, int number);
     void DrawName(Surface& dc);
     void PaintPen(Surface& dc);
+    void MovePen(Surface& dc, KeyAction direction);
+    bool ArrowBlocked(KeyAction direction) const;
+    void SpendMove(Surface& dc);
     int CountGreenPixels(const Surface& dc) const;
     // Formats "label" + value into m_szLabel and draws it centred in rect,
     // which the caller has blanked.
     void DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
                   const char* format = "%3i");
+    void FormatNumber(int value, const char* format);
+    // Draws label followed by m_szNumber centred in rect.
+    void DrawLabel(Surface& dc, const Rect& rect, const char* label);
+    void ShowResults(Surface& dc);
     void DrawCounterLines(Surface& dc);
     void DrawResultLines(Surface& dc);
     void DrawPaintTitle();

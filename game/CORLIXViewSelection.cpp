@@ -80,15 +80,6 @@ void CORLIXView::DrawCounterLines(Surface& dc) {
     DrawLine(dc, m_rcHitCount, "Hit Count: ", m_nHitCount);
 }
 
-void CORLIXView::DrawCounters(Surface& dc) {
-    dc.FillRect(m_rcMovesLeft, m_brWhite);
-    DrawLine(dc, m_rcMovesLeft, "Moves Left: ", m_nMovesLeft);
-    dc.FillRect(m_rcMoveCount, m_brWhite);
-    DrawLine(dc, m_rcMoveCount, "Move Count: ", m_nMovesTotal - m_nMovesLeft);
-    dc.FillRect(m_rcHitCount, m_brWhite);
-    DrawLine(dc, m_rcHitCount, "Hit Count: ", m_nHitCount);
-}
-
 // The budget is read off the board itself, before the start dot covers the
 // first cell, so the start dot is the first move and the first hit.
 void CORLIXView::CountGreen() {

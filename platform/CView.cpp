@@ -1,5 +1,28 @@
 #include "CView.h"
 
+#include <QPainter>
+
+void CView::OnPaint(const QRegion& invalid) {
+    if (m_pClientArea == nullptr)
+        return;
+    QImage& image = m_pClientArea->Image();
+    const QRegion region = invalid & QRect(QPoint(0, 0), image.size());
+    if (!image.isNull() && !region.isEmpty()) {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setClipRegion(region);
+        painter.fillRect(image.rect(), Qt::white);
+    }
+    Surface dc(&image);
+    dc.SetClipRegion(region);
+    OnDraw(dc);
+}
+
+void CView::OnPaint() {
+    if (m_pClientArea != nullptr)
+        OnPaint(QRegion(m_pClientArea->Image().rect()));
+}
+
 void CView::OnKeyDown(unsigned, unsigned, unsigned) {}
 void CView::OnLButtonDown(unsigned, Point) {}
 void CView::OnRButtonDown(unsigned, Point) {}

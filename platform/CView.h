@@ -4,6 +4,8 @@
 #include "Geometry.h"
 #include "Surface.h"
 
+#include <QRegion>
+
 // The base of a view: the host widget calls these handlers with the client
 // area's surface and coordinates; the view draws into its client area.
 class CView {
@@ -12,6 +14,13 @@ public:
     virtual ~CView() = default;
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
+
+    // A repaint as the window system asks for one: the invalid part of the
+    // client area is erased to white, then OnDraw draws with its output
+    // clipped to that part.
+    void OnPaint(const QRegion& invalid);
+    // The whole client area, as at the first paint or a forced repaint.
+    void OnPaint();
 
     virtual void OnDraw(Surface& dc) = 0;
     virtual void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags);

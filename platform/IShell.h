@@ -10,4 +10,9 @@ public:
     // Ends the process at once with the status; does not return in the
     // real program (fakes record the call and return).
     virtual void ExitProcess(int status) = 0;
+    // A modal box over the main window, captioned with the program's name,
+    // with the exclamation-mark icon and one OK button; returns when closed.
+    virtual void ShowMessageBox(const std::string& text) = 0;
+    // Runs the scores dialog modally over the main window.
+    virtual void RunScoresDialog() = 0;
 };

@@ -58,14 +58,18 @@ void Surface::Rebind() {
 void Surface::SetPixel(int x, int y, ColorRef colour) {
     if (unsigned(x) >= unsigned(m_width) || unsigned(y) >= unsigned(m_height))
         return;
+    if (m_clip && !m_clip->contains(QPoint(x, y)))
+        return;
     reinterpret_cast<QRgb*>(m_target->scanLine(y))[x] = ToQRgb(colour);
     Rebind();
 }
 
 bool Surface::BeginPainter(QPainter& painter) {
-    if (m_width == 0 || m_height == 0)
+    if (m_width == 0 || m_height == 0 || !painter.begin(m_target))
         return false;
-    return painter.begin(m_target);
+    if (m_clip)
+        painter.setClipRegion(*m_clip);
+    return true;
 }
 
 void Surface::EndPainter(QPainter& painter) {
@@ -101,7 +105,7 @@ void Surface::DrawText(std::string_view text, const Rect& rect, unsigned format)
     QPainter painter;
     if (rect.IsEmpty() || !BeginPainter(painter))
         return;
-    painter.setClipRect(ToQRect(rect));
+    painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
     painter.setFont(CurrentFont());
     painter.setPen(ToQColor(m_textColour));
     painter.setBackgroundMode(Qt::OpaqueMode);

@@ -7,7 +7,9 @@
 #include "Geometry.h"
 #include "TextFormat.h"
 
+#include <QRegion>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QPainter;
@@ -61,6 +63,10 @@ public:
     // back the one selected before (its own 1 x 1 bitmap at first).
     Bitmap* SelectBitmap(Bitmap* bitmap);
 
+    // Drawing from now on reaches only this region, as a paint surface of a
+    // partly uncovered window does; pixel reads are not affected.
+    void SetClipRegion(const QRegion& region) { m_clip = region; }
+
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
@@ -80,4 +86,5 @@ private:
     Bitmap* m_selected = nullptr;
     ColorRef m_textColour = kBlack;
     const Font* m_font = nullptr;
+    std::optional<QRegion> m_clip;
 };

@@ -3,9 +3,11 @@
 #include "Logging.h"
 #include "VirtualKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 constexpr unsigned MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8;
@@ -28,12 +30,29 @@ bool IsSystemKey(const QKeyEvent& event) {
     return (event.modifiers() & Qt::AltModifier) || event.key() == Qt::Key_Alt ||
            event.key() == Qt::Key_AltGr || event.key() == Qt::Key_F10;
 }
+
+// The part of a window the window system asks to have painted again.
+QRegion ExposedRegion(QEvent* event) {
+    if (event->type() == QEvent::Paint)
+        return static_cast<QPaintEvent*>(event)->region();
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return static_cast<QExposeEvent*>(event)->region();
+    QT_WARNING_POP
+}
+
+bool IsDialog(const QObject* object) {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    return widget != nullptr && widget->isWindow() &&
+           (widget->windowType() == Qt::Dialog || widget->windowType() == Qt::Sheet);
+}
 } // namespace
 
 ViewHost::ViewHost(CView* view, QWidget* parent) : QWidget(parent), m_view(view) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_view->AttachClientArea(&m_client);
+    qApp->installEventFilter(this);
 }
 
 ViewHost::~ViewHost() {
@@ -41,16 +60,56 @@ ViewHost::~ViewHost() {
 }
 
 void ViewHost::Repaint() {
-    m_redrawPending = true;
+    InvalidateAll();
     repaint();
 }
 
+void ViewHost::Invalidate(const QRegion& region) {
+    const QRegion inside = region & rect();
+    if (inside.isEmpty())
+        return;
+    m_invalid += inside;
+    update(inside);
+}
+
+void ViewHost::InvalidateAll() {
+    m_invalid = QRegion(rect());
+    update();
+}
+
+// Qt restores an uncovered window from its own buffer; the game has always
+// been asked to paint it again, so the uncovered part is invalidated: the
+// area a closed dialog covered, and whatever the window system exposes.
+bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && IsDialog(watched))
+        InvalidateUnder(static_cast<const QWidget*>(watched));
+    else if (watched == m_watchedWindow &&
+             (event->type() == QEvent::Expose || event->type() == QEvent::Paint) &&
+             m_watchedWindow->isExposed())
+        Invalidate(ExposedRegion(event).translated(-mapTo(window(), QPoint(0, 0))));
+    return QWidget::eventFilter(watched, event);
+}
+
+void ViewHost::InvalidateUnder(const QWidget* closedWindow) {
+    const QRect covered = closedWindow->frameGeometry();
+    Invalidate(QRect(mapFromGlobal(covered.topLeft()), covered.size()));
+}
+
+void ViewHost::WatchWindowExposures() {
+    QWindow* handle = window()->windowHandle();
+    if (handle == nullptr || handle == m_watchedWindow)
+        return;
+    if (m_watchedWindow != nullptr)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = handle;
+    m_watchedWindow->installEventFilter(this);
+}
+
 void ViewHost::paintEvent(QPaintEvent*) {
-    if (m_redrawPending) {
-        m_redrawPending = false;
-        qCDebug(lcPaint) << "OnDraw" << m_client.Image().size();
-        Surface dc(&m_client.Image());
-        m_view->OnDraw(dc);
+    if (!m_invalid.isEmpty()) {
+        const QRegion invalid = std::exchange(m_invalid, QRegion());
+        qCDebug(lcPaint) << "OnDraw" << m_client.Image().size() << invalid.boundingRect();
+        m_view->OnPaint(invalid);
     }
     // The image is in logical pixels; on a high-DPI screen it is scaled up
     // without smoothing so the game stays crisp.
@@ -76,11 +135,12 @@ void ViewHost::resizeEvent(QResizeEvent* event) {
     if (m_painted && IsScalingJitter(m_client.Image().size(), size(), devicePixelRatioF()))
         return;
     m_client.Resize(width(), height());
-    m_redrawPending = true;
+    InvalidateAll();
 }
 
 void ViewHost::showEvent(QShowEvent* event) {
-    m_redrawPending = true;
+    InvalidateAll();
+    WatchWindowExposures();
     QWidget::showEvent(event);
 }
 

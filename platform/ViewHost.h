@@ -3,20 +3,27 @@
 #include "CView.h"
 #include "ClientArea.h"
 
+#include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 // The widget that shows a view: it owns the client image, turns Qt's paint,
 // key and mouse events into the view's handlers and puts the image on screen.
-// The view's OnDraw runs when the window is first shown or resized and when
-// Repaint() asks for it; a handler's own drawing is only put on screen.
+// The view repaints (erase, then OnDraw clipped to the invalid part) where
+// the window system invalidated it: the whole client when the window is
+// first shown, resized or Repaint() is called, the uncovered part when a
+// dialog closes over it or the window system exposes it. A handler's own
+// drawing is only put on screen.
 class ViewHost : public QWidget {
     Q_OBJECT
 public:
     explicit ViewHost(CView* view, QWidget* parent = nullptr);
     ~ViewHost() override;
 
-    // Redraws the whole view now, as after a modal box covering it closed.
+    // Redraws the whole view now, as the game's forced repaint does.
     void Repaint();
+    // Marks part of the client (in this widget's coordinates) for a repaint.
+    void Invalidate(const QRegion& region);
     ClientArea& Client() { return m_client; }
     // On a scaled screen the logical size of an unchanged window can round
     // either way by one pixel; that is no change of the client size.
@@ -26,6 +33,7 @@ signals:
     void FirstPaintDone();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -35,8 +43,13 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void InvalidateAll();
+    void WatchWindowExposures();
+    void InvalidateUnder(const QWidget* closedWindow);
+
     CView* m_view;
     ClientArea m_client;
-    bool m_redrawPending = true;
+    QRegion m_invalid;
+    QPointer<QWindow> m_watchedWindow;
     bool m_painted = false;
 };

@@ -5,9 +5,8 @@
 
 namespace {
 
-// A repaint on a freshly erased window, as after the window was uncovered.
+// A repaint of the whole window, which the paint erases first.
 QImage RepaintFromScratch(TestView& t) {
-    t.client.Image().fill(Qt::white);
     t.Paint();
     return t.Snapshot();
 }

@@ -19,11 +19,16 @@ public:
     std::vector<Played> played;
 };
 
-// Records the titles set and the exits asked for; exiting only records.
+// Records the titles set, the exits asked for and the modal boxes shown;
+// exiting only records, and a box returns at once.
 class FakeShell : public IShell {
 public:
     void SetMainWindowTitle(const std::string& title) override { titles.push_back(title); }
     void ExitProcess(int status) override { exits.push_back(status); }
+    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
+    void RunScoresDialog() override { ++scoresDialogs; }
     std::vector<std::string> titles;
     std::vector<int> exits;
+    std::vector<std::string> messageBoxes;
+    int scoresDialogs = 0;
 };

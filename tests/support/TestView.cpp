@@ -5,7 +5,7 @@
 
 TestView::TestView(int width, int height, FakeBitmapLoader loader)
     : bitmaps(std::move(loader)), client(width, height) {
-    view = std::make_unique<CORLIXView>(ViewServices{&sound, &bitmaps, &shell});
+    view = std::make_unique<CORLIXView>(ViewServices{&sound, &bitmaps, &shell, &scores});
     view->AttachClientArea(&client);
     Paint();
 }
@@ -21,8 +21,11 @@ FakeBitmapLoader TestView::Standard() {
 }
 
 void TestView::Paint() {
-    Surface dc(&client.Image());
-    view->OnDraw(dc);
+    view->OnPaint();
+}
+
+void TestView::Expose(const Rect& part) {
+    view->OnPaint(QRegion(ToQRect(part)));
 }
 
 void TestView::Select(int number) {

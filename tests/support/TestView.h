@@ -4,6 +4,7 @@
 #include "ClientArea.h"
 #include "FakeBitmapLoader.h"
 #include "FakeServices.h"
+#include "ScoreHistory.h"
 
 #include <memory>
 
@@ -15,8 +16,13 @@ struct TestView {
     // Every outline an edge ring, every thumbnail its own colour.
     static FakeBitmapLoader Standard();
 
+    // A repaint of the whole client, or of part of it, through the view's
+    // paint as the window system asks for it.
     void Paint();
+    void Expose(const Rect& part);
     void Click(int x, int y) { view->OnLButtonDown(0, {x, y}); }
+    void RightClick(int x, int y) { view->OnRButtonDown(0, {x, y}); }
+    void Key(unsigned vk) { view->OnKeyDown(vk, 1, 0); }
     void Select(int number);
     QImage Snapshot() const { return client.Image().copy(); }
     int BrrCount() const;
@@ -24,6 +30,7 @@ struct TestView {
     FakeBitmapLoader bitmaps;
     RecordingSoundPlayer sound;
     FakeShell shell;
+    ScoreHistory scores;
     ClientArea client;
     std::unique_ptr<CORLIXView> view;
 };

@@ -1,0 +1,34 @@
+#include "CORLIXView.h"
+
+#include "GameTexts.h"
+#include "Score.h"
+#include "ScoreHistory.h"
+
+void CORLIXView::EndGame() {
+    Surface dc = GetClientSurface();
+    dc.SelectFont(&m_fontMain);
+    if (m_nMovesLeft >= 1)
+        return;
+    // The green still on the board, in pen cells, is what was missed.
+    m_nMisses = CountGreenPixels(dc) / 4;
+    if (m_nMovesTotal >= 1)
+        ShowResults(dc);
+    m_nGameState = GameState::Finished;
+    dc.FillRect(m_rcHint, m_brWhite);
+    dc.DrawText(GameTexts::kPlayAgain, m_rcHint, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+}
+
+// The score is filed exactly as shown, without its label.
+void CORLIXView::ShowResults(Surface& dc) {
+    FormatNumber(m_nMisses, "%3i");
+    dc.FillRect(m_rcMisses, m_brWhite);
+    DrawLabel(dc, m_rcMisses, "Misses: ");
+    FormatNumber(m_nMovesTotal - m_nMisses, "%3i");
+    dc.FillRect(m_rcHits, m_brWhite);
+    DrawLabel(dc, m_rcHits, "Hits: ");
+    FormatNumber(ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
+    if (m_services.scores != nullptr)
+        m_services.scores->RecordScore(m_nImage, m_szNumber);
+    dc.FillRect(m_rcScore, m_brWhite);
+    DrawLabel(dc, m_rcScore, "Score: ");
+}

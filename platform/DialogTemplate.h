@@ -1,0 +1,38 @@
+#pragma once
+
+#include <vector>
+
+// A modal dialog as a table: its window and its controls in dialog units,
+// in tab order. The shell builds the real dialog from it, so the table is
+// the one place its layout, texts and ids are written down.
+enum class ControlKind { PushButton, Static, Edit, Icon };
+
+enum ControlStyle : unsigned {
+    CS_DEFAULT = 0x1,   // the default push button
+    CS_TABSTOP = 0x2,   // reached with Tab; other controls never take the focus
+    CS_GROUP = 0x4,     // starts a group of controls
+    CS_CENTER = 0x8,    // text centred horizontally
+    CS_VCENTER = 0x10,  // single line, centred vertically
+    CS_READONLY = 0x20, // an edit field the player cannot change
+    CS_BORDER = 0x40,   // a framed edit field
+    CS_NOPREFIX = 0x80, // ampersands shown as typed
+};
+
+struct DialogControl {
+    ControlKind kind;
+    int id; // kNoId for a control nobody addresses
+    int x, y, cx, cy;
+    const char* text;
+    unsigned style;
+};
+
+struct DialogTemplate {
+    static constexpr int kNoId = 65535;
+    int id;
+    const char* caption;
+    const char* fontFace;
+    int pointSize;
+    int cx, cy;      // the client area
+    bool systemMenu; // a close box in the caption
+    std::vector<DialogControl> controls;
+};

@@ -1,0 +1,42 @@
+#include "CScoresDlg.h"
+
+#include "Logging.h"
+#include "ScoresDialogTemplate.h"
+#include "TemplateDialog.h"
+
+CScoresDlg theScoresDlg;
+
+int CScoresDlg::DoModal(QWidget* owner) {
+    TemplateDialog dialog(ScoresDialogTemplate::Get(), owner);
+    OnInitDialog(dialog);
+    const int result = dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    if (result == IDOK)
+        DoDataExchange(dialog, true);
+    return result;
+}
+
+void CScoresDlg::OnInitDialog(TemplateDialog& dialog) {
+    DoDataExchange(dialog, false);
+    for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
+        for (int slot = 0; slot < ScoreHistory::kSlots; ++slot) {
+            const int id = ScoreHistory::FieldId(outline, slot);
+            const std::string& text = m_history.Score(outline, slot);
+            dialog.SetItemText(id, QString::fromStdString(text));
+            if (!text.empty())
+                qCDebug(lcDialogs)
+                    << "field" << id << text.c_str() << "at" << dialog.Item(id)->geometry();
+        }
+    if (QWidget* exitButton = dialog.Item(IDOK))
+        exitButton->setFocus();
+}
+
+void CScoresDlg::DoDataExchange(TemplateDialog& dialog, bool saveAndValidate) {
+    for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
+        for (int slot = 0; slot < ScoreHistory::kSlots; ++slot) {
+            const int id = ScoreHistory::FieldId(outline, slot);
+            if (saveAndValidate)
+                m_history.SetScore(outline, slot, dialog.ItemText(id).toStdString());
+            else
+                dialog.SetItemText(id, QString::fromStdString(m_history.Score(outline, slot)));
+        }
+}

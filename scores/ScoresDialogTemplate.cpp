@@ -1,0 +1,51 @@
+#include "ScoresDialogTemplate.h"
+
+#include "ScoreHistory.h"
+
+#include <array>
+
+namespace {
+constexpr const char* kCaption =
+    "Scores by Image. Score 0 is the Most Recent and Score -6 is the Oldest";
+// The fixed-pitch font lines the header's columns up over the fields.
+constexpr const char* kHeader =
+    "Image      Score 0  Score -1  Score -2  Score -3  Score -4  Score -5  Score -6";
+constexpr const char* kNames = "Triangle\n\nCircle\n\nDancer\n\nDiamond\n\nChurch\n\nGrid\n\n"
+                               "Mug\n\nVase\n\nClover\n\nGift\n\nStairs\n\nPear\n\nCross\n\n"
+                               "Star\n\nLetter E";
+// Left edge of each slot's column, slot 0 first.
+constexpr std::array<int, ScoreHistory::kSlots> kSlotX{48, 87, 127, 167, 207, 248, 288};
+constexpr int kFirstRowY = 30, kRowPitch = 16, kFieldWidth = 28, kFieldHeight = 13;
+
+DialogTemplate Build() {
+    DialogTemplate t{ScoresDialogTemplate::kId, kCaption, "Fixedsys", 9, 326, 294, false, {}};
+    t.controls = {
+        {ControlKind::PushButton, 1, 138, 278, 50, 14, "Exit", CS_DEFAULT | CS_TABSTOP},
+        {ControlKind::Static, DialogTemplate::kNoId, 6, 12, 316, 11, kHeader, CS_VCENTER},
+        {ControlKind::Static, DialogTemplate::kNoId, 5, 32, 34, 237, kNames, 0},
+    };
+    // In ascending id order, which runs row by row only from the Diamond on.
+    std::array<DialogControl, ScoreHistory::kOutlines * ScoreHistory::kSlots> fields{};
+    for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
+        for (int slot = 0; slot < ScoreHistory::kSlots; ++slot) {
+            const int id = ScoreHistory::FieldId(outline, slot);
+            const int y = kFirstRowY + kRowPitch * (outline - 1);
+            fields[size_t(id - 1001)] = {ControlKind::Edit,
+                                         id,
+                                         kSlotX[size_t(slot)],
+                                         y,
+                                         kFieldWidth,
+                                         kFieldHeight,
+                                         "",
+                                         CS_READONLY | CS_BORDER | CS_CENTER};
+        }
+    fields[0].style |= CS_GROUP;
+    t.controls.insert(t.controls.end(), fields.begin(), fields.end());
+    return t;
+}
+} // namespace
+
+const DialogTemplate& ScoresDialogTemplate::Get() {
+    static const DialogTemplate t = Build();
+    return t;
+}
