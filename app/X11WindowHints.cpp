@@ -19,6 +19,8 @@ void X11WindowHints::ForbidMoveAndResize(QWidget* window) {
     if (x11 == nullptr || window == nullptr)
         return;
     xcb_connection_t* connection = x11->connection();
+    if (connection == nullptr) // the offscreen platform answers with no connection
+        return;
     const char name[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);

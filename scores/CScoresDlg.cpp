@@ -22,9 +22,8 @@ void CScoresDlg::OnInitDialog(TemplateDialog& dialog) {
             const int id = ScoreHistory::FieldId(outline, slot);
             const std::string& text = m_history.Score(outline, slot);
             dialog.SetItemText(id, QString::fromStdString(text));
-            if (!text.empty())
-                qCDebug(lcDialogs)
-                    << "field" << id << text.c_str() << "at" << dialog.Item(id)->geometry();
+            qCDebug(lcDialogs).nospace()
+                << "field " << id << " '" << text.c_str() << "' at " << dialog.Item(id)->geometry();
         }
     if (QWidget* exitButton = dialog.Item(IDOK))
         exitButton->setFocus();

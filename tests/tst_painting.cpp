@@ -23,6 +23,9 @@ private slots:
     void finishedWithoutBudgetShowsNoResults();
     void titleIsRebuiltAtEveryPaint();
     void sizeChangeEndsTheProgramWithoutDrawing();
+    void repaintErasesWhatTheSelectingPictureLacks();
+    void exposedPartIsErasedAndRedrawnAlone();
+    void repaintsAtTheSameSizeKeepTheGame();
 };
 
 void TestPainting::selectingShowsStripPromptAndHelp() {
@@ -129,6 +132,56 @@ void TestPainting::sizeChangeEndsTheProgramWithoutDrawing() {
     QCOMPARE(t.shell.exits, std::vector<int>{0});
     QVERIFY(IsWhite(t.client.Image(), {0, 0, 800, 541}));
     QCOMPARE(t.view->m_rcClientFirst, (Rect{0, 0, 800, 540}));
+}
+
+// A refused click on the strip's gap draws the hint and the advice; in
+// Selecting a repaint leaves those areas as the erase left them.
+void TestPainting::repaintErasesWhatTheSelectingPictureLacks() {
+    TestView t(800, 540);
+    t.Click(37, 20);
+    QVERIFY(!IsWhite(t.Snapshot(), t.view->m_rcHint));
+    const QImage shown = RepaintFromScratch(t);
+    QVERIFY(IsWhite(shown, t.view->m_rcHint));
+    QVERIFY(IsWhite(shown, t.view->m_rcAdvice));
+    QVERIFY(!IsWhite(shown, t.view->m_rcPrompt));
+}
+
+// Only the exposed part is erased and drawn again; the title still shows
+// the time of this repaint.
+void TestPainting::exposedPartIsErasedAndRedrawnAlone() {
+    TestView t(800, 540);
+    t.Select(1);
+    t.view->OnKeyDown(38, 1, 0); // Up: a pen mark beside the start dot
+    const QImage traced = t.Snapshot();
+    const CORLIXView& v = *t.view;
+    QImage scribbled = traced;
+    scribbled.fill(Qt::red);
+    t.client.Image() = scribbled;
+    const size_t titles = t.shell.titles.size();
+    const Rect exposed{v.m_rcBoard.left, v.m_rcBoard.top, v.m_rcBoard.right, v.m_rcBoard.top + 100};
+
+    t.Expose(exposed);
+
+    const QImage shown = t.Snapshot();
+    QCOMPARE(Crop(shown, exposed), Crop(traced, exposed));
+    const Rect below{v.m_rcBoard.left, exposed.bottom, v.m_rcBoard.right, v.m_rcBoard.bottom};
+    QCOMPARE(Crop(shown, below), Crop(scribbled, below));
+    QCOMPARE(Crop(shown, v.m_rcHint), Crop(scribbled, v.m_rcHint));
+    QCOMPARE(t.shell.titles.size(), titles + 1);
+}
+
+void TestPainting::repaintsAtTheSameSizeKeepTheGame() {
+    TestView t(800, 540);
+    t.Select(5);
+    t.view->OnKeyDown(39, 1, 0);
+    const QImage traced = t.Snapshot();
+    for (int i = 0; i < 3; ++i) {
+        t.Paint();
+        t.Expose({0, 0, 10, 10});
+    }
+    QVERIFY(t.shell.exits.empty());
+    QCOMPARE(t.view->m_nGameState, GameState::Tracing);
+    QCOMPARE(Crop(t.Snapshot(), t.view->m_rcBoard), Crop(traced, t.view->m_rcBoard));
 }
 
 QTEST_MAIN(TestPainting)

@@ -8,6 +8,7 @@
 #include "TestView.h"
 #include "ViewHost.h"
 
+#include <QDialog>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -47,6 +48,8 @@ private slots:
     void keysReachTheViewOrBecomeCommands_data();
     void keysReachTheViewOrBecomeCommands();
     void mouseButtonsReachTheView();
+    void autoRepeatedKeysReachTheViewOneByOne();
+    void closedDialogRepaintsWhatItCovered();
     void frameHasNoButtonsToolbarOrStatusBar();
     void documentNeverOverwritesAFileItDidNotChoose();
     void settingsPathExistsAndAnOrdinaryRunWritesNothing_data();
@@ -152,6 +155,38 @@ void TestShell::mouseButtonsReachTheView() {
     QCOMPARE(f.view.rightClicks, (std::vector<Point>{{300, 200}}));
     // A double click is one press, not two.
     QCOMPARE(f.view.leftClicks, (std::vector<Point>{{11, 12}, {20, 20}}));
+}
+
+void TestShell::autoRepeatedKeysReachTheViewOneByOne() {
+    Frame f;
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), i > 0);
+        QApplication::sendEvent(f.host, &press);
+    }
+    QCOMPARE(f.view.keys, (std::vector<unsigned>{37, 37, 37}));
+}
+
+// The part of the view a dialog covered is erased and drawn again when
+// it closes; the rest is left as it was.
+void TestShell::closedDialogRepaintsWhatItCovered() {
+    Frame f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
+    QCoreApplication::processEvents();
+    f.host->Client().Image().fill(Qt::black);
+    const int draws = f.view.draws;
+    QDialog dialog(&f.frame);
+    dialog.setGeometry(QRect(f.host->mapToGlobal(QPoint(100, 80)), QSize(200, 150)));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QRect covered(f.host->mapFromGlobal(dialog.frameGeometry().topLeft()),
+                        dialog.frameGeometry().size());
+    dialog.hide();
+    QTRY_COMPARE(f.view.draws, draws + 1);
+    const QImage& image = f.host->Client().Image();
+    QCOMPARE(image.pixel(covered.center()), 0xFFFFFFFFu);
+    QCOMPARE(image.pixel(covered.topLeft()), 0xFFFFFFFFu);
+    QCOMPARE(image.pixel(covered.right() + 2, covered.center().y()), 0xFF000000u);
+    QCOMPARE(image.pixel(covered.center().x(), covered.bottom() + 2), 0xFF000000u);
 }
 
 void TestShell::frameHasNoButtonsToolbarOrStatusBar() {

@@ -5,7 +5,15 @@
 
 TestView::TestView(int width, int height, FakeBitmapLoader loader)
     : bitmaps(std::move(loader)), client(width, height) {
-    view = std::make_unique<CORLIXView>(ViewServices{&sound, &bitmaps, &shell, &scores});
+    Start(bitmaps);
+}
+
+TestView::TestView(int width, int height, const IBitmapLoader& artwork) : client(width, height) {
+    Start(artwork);
+}
+
+void TestView::Start(const IBitmapLoader& artwork) {
+    view = std::make_unique<CORLIXView>(ViewServices{&sound, &artwork, &shell, &scores});
     view->AttachClientArea(&client);
     Paint();
 }

@@ -12,6 +12,8 @@
 // a first paint as the window would do it.
 struct TestView {
     explicit TestView(int width = 800, int height = 540, FakeBitmapLoader bitmaps = Standard());
+    // A view that draws on other artwork, such as the built-in resources.
+    TestView(int width, int height, const IBitmapLoader& artwork);
 
     // Every outline an edge ring, every thumbnail its own colour.
     static FakeBitmapLoader Standard();
@@ -26,6 +28,8 @@ struct TestView {
     void Select(int number);
     QImage Snapshot() const { return client.Image().copy(); }
     int BrrCount() const;
+
+    void Start(const IBitmapLoader& artwork);
 
     FakeBitmapLoader bitmaps;
     RecordingSoundPlayer sound;
