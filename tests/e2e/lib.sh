@@ -10,6 +10,8 @@ GAME_PID=""
 LOG="$WORK/game.log"
 
 cleanup() {
+    # KEEP_SHOTS=DIR keeps the screenshots for a look afterwards.
+    [ -z "${KEEP_SHOTS:-}" ] || cp "$WORK"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true
     for pid in $GAME_PID $WM_PID $XVFB_PID; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$WORK"
