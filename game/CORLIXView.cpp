@@ -48,6 +48,7 @@ void CORLIXView::PaintPen(Surface& dc) {
 void CORLIXView::DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
                           const char* format) {
     FormatNumber(value, format);
+    dc.FillRect(rect, m_brWhite);
     DrawLabel(dc, rect, label);
 }
 

@@ -108,15 +108,14 @@ private:
     bool ArrowBlocked(KeyAction direction) const;
     void SpendMove(Surface& dc);
     int CountGreenPixels(const Surface& dc) const;
-    // Formats "label" + value into m_szLabel and draws it centred in rect,
-    // which the caller has blanked.
+    // Formats "label" + value into m_szLabel, blanks rect and draws the
+    // text centred in it.
     void DrawLine(Surface& dc, const Rect& rect, const char* label, int value,
                   const char* format = "%3i");
     void FormatNumber(int value, const char* format);
     // Draws label followed by m_szNumber centred in rect.
     void DrawLabel(Surface& dc, const Rect& rect, const char* label);
     void ShowResults(Surface& dc);
-    void DrawCounterLines(Surface& dc);
     void DrawResultLines(Surface& dc);
     void DrawPaintTitle();
     bool ClientSizeChanged();

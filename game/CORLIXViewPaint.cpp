@@ -66,11 +66,8 @@ void CORLIXView::DrawBoardState(Surface& dc) {
 }
 
 void CORLIXView::DrawResultLines(Surface& dc) {
-    dc.FillRect(m_rcMisses, m_brWhite);
     DrawLine(dc, m_rcMisses, "Misses: ", m_nMisses);
-    dc.FillRect(m_rcHits, m_brWhite);
     DrawLine(dc, m_rcHits, "Hits: ", m_nMovesTotal - m_nMisses);
-    dc.FillRect(m_rcScore, m_brWhite);
     DrawLine(dc, m_rcScore, "Score: ", ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
 }
 

@@ -20,12 +20,8 @@ void CORLIXView::EndGame() {
 
 // The score is filed exactly as shown, without its label.
 void CORLIXView::ShowResults(Surface& dc) {
-    FormatNumber(m_nMisses, "%3i");
-    dc.FillRect(m_rcMisses, m_brWhite);
-    DrawLabel(dc, m_rcMisses, "Misses: ");
-    FormatNumber(m_nMovesTotal - m_nMisses, "%3i");
-    dc.FillRect(m_rcHits, m_brWhite);
-    DrawLabel(dc, m_rcHits, "Hits: ");
+    DrawLine(dc, m_rcMisses, "Misses: ", m_nMisses);
+    DrawLine(dc, m_rcHits, "Hits: ", m_nMovesTotal - m_nMisses);
     FormatNumber(ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
     if (m_services.scores != nullptr)
         m_services.scores->RecordScore(m_nImage, m_szNumber);

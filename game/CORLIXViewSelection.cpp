@@ -62,7 +62,7 @@ void CORLIXView::StartOutline(Surface& dc, int number) {
     m_nMovesLeft = m_nBudget - 1;
     m_nMovesTotal = m_nBudget;
     m_nHitCount = 1;
-    DrawCounterLines(dc);
+    DrawCounters(dc);
     m_ptPen = {m_rcBoard.left + entry.start.x, m_rcBoard.top + entry.start.y};
     PaintPen(dc);
     m_nGameState = GameState::Tracing;
@@ -74,11 +74,6 @@ void CORLIXView::DrawName(Surface& dc) {
     dc.DrawText(m_strName, m_rcName, DT_SINGLELINE | DT_VCENTER);
 }
 
-void CORLIXView::DrawCounterLines(Surface& dc) {
-    DrawLine(dc, m_rcMovesLeft, "Moves Left: ", m_nMovesLeft);
-    DrawLine(dc, m_rcMoveCount, "Move Count: ", m_nMovesTotal - m_nMovesLeft);
-    DrawLine(dc, m_rcHitCount, "Hit Count: ", m_nHitCount);
-}
 
 // The budget is read off the board itself, before the start dot covers the
 // first cell, so the start dot is the first move and the first hit.

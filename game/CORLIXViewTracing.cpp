@@ -86,11 +86,8 @@ void CORLIXView::SpendMove(Surface& dc) {
 }
 
 void CORLIXView::DrawCounters(Surface& dc) {
-    dc.FillRect(m_rcMovesLeft, m_brWhite);
     DrawLine(dc, m_rcMovesLeft, "Moves Left: ", m_nMovesLeft);
-    dc.FillRect(m_rcMoveCount, m_brWhite);
     DrawLine(dc, m_rcMoveCount, "Move Count: ", m_nMovesTotal - m_nMovesLeft);
-    dc.FillRect(m_rcHitCount, m_brWhite);
     DrawLine(dc, m_rcHitCount, "Hit Count: ", m_nHitCount);
 }
 
