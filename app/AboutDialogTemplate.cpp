@@ -4,7 +4,7 @@ namespace {
 constexpr const char* kVersionLines = "O.R.L.I.X. Version K418 \n"
                                       "To see instructions press F1\n"
                                       "To see past scores press F2";
-constexpr const char* kRights = "(c) 2026 The O.R.L.I.X. project";
+constexpr const char* kRights = "(c) 2026 O.R.L.I.X. project";
 
 DialogTemplate Build() {
     constexpr int none = DialogTemplate::kNoId;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Printing the instructions from a game under way: Ctrl+P opens the print
 # dialog, and confirming it with printing to a PDF file writes one page with
-# the instructions and the window title; Ctrl+P then Esc prints nothing.
+# the instructions and the window title; Ctrl+P then Esc prints nothing, nor
+# does File > Print then Esc.
 # Either way the game goes on as it was.
 # Usage: print.sh bare|openbox
 source "$(dirname "$0")/lib.sh"
@@ -40,6 +41,16 @@ wait_modal_gone "Print"
 sleep 1
 [ ! -e "$WORK/print.pdf" ] || fail "a cancelled print wrote a file"
 same_picture "$before" "$(view_shot after-cancel)" || fail "the view changed after cancelling"
+
+# The menu's entry opens the same dialog.
+press alt+f
+sleep 0.5
+xdotool key p
+wait_modal "Print"
+xdotool key Escape
+wait_modal_gone "Print"
+sleep 1
+[ ! -e "$WORK/print.pdf" ] || fail "a print cancelled from the menu wrote a file"
 
 # The game goes on: the next move reaches it and sounds.
 moves=$(grep -c 'orlix.sound: async 130' "$LOG")
