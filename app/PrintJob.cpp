@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 
 namespace {
 // The page count is not known before printing, so any range can be asked for.
@@ -23,11 +24,12 @@ bool PrintJob::Run(QPrinter& printer, bool direct) {
     CPrintInfo info;
     info.m_pPD = this;
     info.m_bDirect = direct;
+    // The range is checked before the painter starts: starting it already
+    // creates the job.
     const bool ahead = m_view.OnPreparePrinting(info) && RangeHoldsPageOne(printer);
     m_printer = nullptr;
     if (!ahead)
         return false;
-    // Checked before the painter starts: starting it already creates the job.
     QPainter painter;
     if (!painter.begin(&printer)) {
         qCDebug(lcDialogs) << "print job did not start" << printer.outputFileName();
@@ -45,6 +47,8 @@ bool PrintJob::DoModal() {
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, kLastPage);
+    // It takes the keyboard at once, with or without a window manager.
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.activateWindow(); });
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -12,9 +12,14 @@ modal_window() {
     return 1
 }
 
-wait_modal() { # wait_modal PATTERN: waits for the box and sets MODAL to its id
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# wait_modal PATTERN: waits for the box to show and take the keyboard, as a
+# player sees it ready; sets MODAL to its id.
+wait_modal() {
     wait_for 10 modal_window "$1" || fail "no window named '$1'"
     MODAL=$(modal_window "$1")
+    wait_for 10 has_focus "$MODAL" || fail "'$1' did not take the keyboard"
 }
 
 modal_gone() { ! modal_window "$1" >/dev/null; }
