@@ -8,7 +8,7 @@ source "$(dirname "$0")/modal.sh"
 start_x "${1:?bare or openbox}"
 start_game
 start_tracing
-before=$(view_shot before)
+before=$(settled_view before)
 
 press F1
 wait_modal 'O\.R\.L\.I\.X\.'
@@ -17,19 +17,16 @@ on_screen "$MODAL" || fail "the instructions box does not fit the screen: $(xwin
 screenshot instructions >/dev/null
 xdotool key Return
 wait_modal_gone 'O\.R\.L\.I\.X\.'
-sleep 0.5
-same_picture "$before" "$(view_shot after-f1)" || fail "the view changed after F1"
+view_back_to "$before" after-f1 || fail "the view changed after F1"
 
-press alt+h
-sleep 0.5
+open_menu alt+h
 xdotool key a
 wait_modal 'About O\.R\.L\.I\.X\.'
 on_screen "$MODAL" || fail "the About box is off the screen"
 screenshot about >/dev/null
 xdotool key Escape
 wait_modal_gone 'About O\.R\.L\.I\.X\.'
-sleep 0.5
-same_picture "$before" "$(view_shot after-about)" || fail "the view changed after About"
+view_back_to "$before" after-about || fail "the view changed after About"
 
 moves=$(grep -c 'orlix.sound: async 130' "$LOG")
 press Left

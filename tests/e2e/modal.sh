@@ -56,17 +56,49 @@ view_shot() { # view_shot NAME -> the picture's path
 
 same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 
+# The view once it has settled: two shots in a row alike.
+settled_view() { # settled_view NAME -> the picture's path
+    local first next
+    first=$(view_shot "$1-first")
+    for _ in $(seq 50); do
+        sleep 0.2
+        next=$(view_shot "$1")
+        same_picture "$first" "$next" && break
+        cp "$next" "$first"
+    done
+    echo "$next"
+}
+
+# Whether the view comes back to the picture within a few seconds, as it
+# should once the repaint after a closed box has reached the screen.
+view_back_to() { # view_back_to PICTURE NAME
+    local end=$((SECONDS + 10))
+    until same_picture "$1" "$(view_shot "$2")"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.2
+    done
+}
+
+view_differs_from() { ! same_picture "$1" "$(view_shot "$2")"; } # PICTURE NAME
+
 # A game under way: the first outline chosen and a few moves made.
 start_tracing() {
-    local ox oy
+    local ox oy strip
     read -r ox oy <<< "$(view_origin)"
+    strip=$(settled_view strip)
     xdotool mousemove $((ox + 20)) $((oy + 20)) click 1
-    sleep 0.3
+    wait_for 10 view_differs_from "$strip" chosen || fail "the click chose no outline"
     press Right Right Right
     # Moves sound the click; in any other phase the keys would sound the brr.
     wait_for 5 test "$(grep -c 'orlix.sound: async 130' "$LOG")" -ge 3 || fail "no game under way"
-    sleep 0.3
 }
 
-# How many keys have reached the view so far.
-keys_seen() { grep -c "orlix.keys: OnKeyDown" "$LOG" || true; }
+visible_windows() { xdotool search --onlyvisible --classname orlix 2>/dev/null | wc -l; }
+
+# Opens a menu of the menu bar with its Alt key and waits for it to show.
+open_menu() { # open_menu alt+LETTER
+    local before
+    before=$(visible_windows)
+    press "$1"
+    wait_for 10 test "$(visible_windows)" -gt "$before" || fail "$1 opened no menu"
+}

@@ -14,15 +14,14 @@ export HOME="$WORK" CUPS_SERVER="$WORK/no-cups.sock"
 cd "$WORK"
 start_game
 start_tracing
-before=$(view_shot before)
+before=$(settled_view before)
 
 press ctrl+p
 wait_modal "Print"
 screenshot print-dialog >/dev/null
 xdotool key Return
 wait_modal_gone "Print"
-wait_for 15 test -s "$WORK/print.pdf" || fail "no PDF was written"
-sleep 0.5
+wait_for 15 pdfinfo "$WORK/print.pdf" || fail "no PDF was written"
 pages=$(pdfinfo "$WORK/print.pdf" | sed -n 's/^Pages: *//p')
 [ "$pages" = 1 ] || fail "the PDF has $pages pages"
 text=$(pdftotext -raw "$WORK/print.pdf" -)
@@ -31,7 +30,7 @@ for words in "Welcome to O.R.L.I.X." "To play:" "7. To play again, press the End
     grep -qF -- "$words" <<< "$text" || fail "the page lacks '$words': $text"
 done
 grep -qE '^O\.R\.L\.I\.X\. .* -- Version K418$' <<< "$text" || fail "no title line: $text"
-same_picture "$before" "$(view_shot after-print)" || fail "the view changed after printing"
+view_back_to "$before" after-print || fail "the view changed after printing"
 
 rm "$WORK/print.pdf"
 press ctrl+p
@@ -40,11 +39,10 @@ xdotool key Escape
 wait_modal_gone "Print"
 sleep 1
 [ ! -e "$WORK/print.pdf" ] || fail "a cancelled print wrote a file"
-same_picture "$before" "$(view_shot after-cancel)" || fail "the view changed after cancelling"
+view_back_to "$before" after-cancel || fail "the view changed after cancelling"
 
 # The menu's entry opens the same dialog.
-press alt+f
-sleep 0.5
+open_menu alt+f
 xdotool key p
 wait_modal "Print"
 xdotool key Escape
