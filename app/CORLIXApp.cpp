@@ -1,10 +1,12 @@
 #include "CORLIXApp.h"
 
+#include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CORLIXDoc.h"
 #include "CORLIXView.h"
 #include "CScoresDlg.h"
 #include "CommandIds.h"
+#include "PrintJob.h"
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
 #include "ResourceBitmapLoader.h"
@@ -16,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 
@@ -117,6 +120,13 @@ void CORLIXApp::OnCommand(int command) {
     case ID_FILE_SAVE:
         OnFileSave();
         break;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
+        OnFilePrint(command == ID_FILE_PRINT_DIRECT);
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
     case ID_APP_EXIT:
         m_frame->close();
         break;
@@ -152,4 +162,16 @@ void CORLIXApp::OnFileSave() {
     if (!path.isEmpty() && !m_doc->SaveAs(path))
         QMessageBox::warning(m_frame, kAppName, QStringLiteral("Failed to save document."));
     RepaintAfterModal();
+}
+
+// The printer's own resolution, so the page is laid out in its real pixels.
+void CORLIXApp::OnFilePrint(bool direct) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job(*m_view, *m_shell, m_frame);
+    job.Run(printer, direct);
+}
+
+void CORLIXApp::OnAppAbout() {
+    CAboutDlg aboutDlg;
+    aboutDlg.DoModal(m_frame);
 }

@@ -36,6 +36,8 @@ private:
     void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
+    void OnFilePrint(bool direct);
+    void OnAppAbout();
     void RepaintAfterModal();
 
     std::unique_ptr<QtSoundPlayer> m_sound;

@@ -2,6 +2,7 @@
 
 #include "CORLIXApp.h"
 #include "CScoresDlg.h"
+#include "FittingMessageBox.h"
 #include "Logging.h"
 
 #include <QMessageBox>
@@ -22,8 +23,8 @@ void QtShell::ExitProcess(int status) {
 
 // The exclamation mark of the desktop this game came from is Qt's warning.
 void QtShell::ShowMessageBox(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(CORLIXApp::kAppName),
-                    QString::fromLatin1(text.c_str()), QMessageBox::Ok, m_window);
+    FittingMessageBox box(QMessageBox::Warning, QString::fromLatin1(CORLIXApp::kAppName),
+                          QString::fromLatin1(text.c_str()), QMessageBox::Ok, m_window);
     qCDebug(lcDialogs) << "message box" << text.size() << "characters";
     // It takes the keyboard at once, with or without a window manager.
     QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });

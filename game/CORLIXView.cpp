@@ -3,6 +3,7 @@
 #include "GameTexts.h"
 #include "IBitmapLoader.h"
 #include "ISoundPlayer.h"
+#include "InstructionTexts.h"
 #include "OutlineCatalogue.h"
 
 #include <cstdio>
@@ -16,6 +17,17 @@ CORLIXView::CORLIXView(const ViewServices& services) : m_services(services) {
         const int left = 10 + 33 * (i - 1);
         m_rcThumb[i] = {left, 10, left + kThumbSize, 10 + kThumbSize};
     }
+    BuildTexts();
+}
+
+// The box F1 shows is the instructions up to the download paragraph, which
+// only the printed page carries.
+void CORLIXView::BuildTexts() {
+    using namespace InstructionTexts;
+    m_strInstructions = std::string(kWelcome) + "\n\n" + kSteps + "\n\n" + kHint + "\n\n" + kBrr +
+                        "\n" + kScreenSize + "\n\n" + kPublisher;
+    m_strInstructionsBox = m_strInstructions;
+    m_strInstructions += std::string("\n\n") + kDownload;
     m_strAdvice = GameTexts::kAdvice;
 }
 

@@ -36,6 +36,12 @@ public:
     void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     void OnLButtonDown(unsigned nFlags, Point point) override;
     void OnRButtonDown(unsigned nFlags, Point point) override;
+    bool OnPreparePrinting(CPrintInfo& info) override;
+    void OnBeginPrinting(PageSurface& dc, CPrintInfo& info) override;
+    // The instructions page: the instructions word-wrapped in the page's
+    // margins, the window title above them.
+    void OnPrint(PageSurface& dc, CPrintInfo& info) override;
+    void OnEndPrinting(PageSurface& dc, CPrintInfo& info) override;
 
     void ComputeLayout(Surface& dc);
     void CountGreen();
@@ -98,6 +104,7 @@ public:
     Rect m_rcName;
 
 private:
+    void BuildTexts();
     void ComputeRectangles(int width, int height);
     void BlankForSelection(Surface& dc);
     int ThumbnailAt(Point point) const;

@@ -1,5 +1,8 @@
 #include "CView.h"
 
+#include "CPrintInfo.h"
+#include "IPrintDialog.h"
+
 #include <QPainter>
 
 void CView::OnPaint(const QRegion& invalid) {
@@ -26,6 +29,20 @@ void CView::OnPaint() {
 void CView::OnKeyDown(unsigned, unsigned, unsigned) {}
 void CView::OnLButtonDown(unsigned, Point) {}
 void CView::OnRButtonDown(unsigned, Point) {}
+
+bool CView::OnPreparePrinting(CPrintInfo& info) {
+    return DoPreparePrinting(info);
+}
+
+void CView::OnBeginPrinting(PageSurface&, CPrintInfo&) {}
+void CView::OnPrint(PageSurface&, CPrintInfo&) {}
+void CView::OnEndPrinting(PageSurface&, CPrintInfo&) {}
+
+bool CView::DoPreparePrinting(CPrintInfo& info) {
+    if (info.m_bDirect)
+        return true;
+    return info.m_pPD != nullptr && info.m_pPD->DoModal();
+}
 
 Rect CView::GetClientRect() const {
     return m_pClientArea != nullptr ? m_pClientArea->ClientRect() : Rect{};

@@ -6,6 +6,9 @@
 
 #include <QRegion>
 
+struct CPrintInfo;
+class PageSurface;
+
 // The base of a view: the host widget calls these handlers with the client
 // area's surface and coordinates; the view draws into its client area.
 class CView {
@@ -26,6 +29,18 @@ public:
     virtual void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags);
     virtual void OnLButtonDown(unsigned nFlags, Point point);
     virtual void OnRButtonDown(unsigned nFlags, Point point);
+
+    // Printing, called by the print procedure in this order: the preparation
+    // (false stops the job), then on the printer's page the beginning, each
+    // page, and the end. By default the preparation shows the print dialog
+    // and the other hooks draw nothing.
+    virtual bool OnPreparePrinting(CPrintInfo& info);
+    virtual void OnBeginPrinting(PageSurface& dc, CPrintInfo& info);
+    virtual void OnPrint(PageSurface& dc, CPrintInfo& info);
+    virtual void OnEndPrinting(PageSurface& dc, CPrintInfo& info);
+    // The standard preparation: the print dialog, unless printing at once;
+    // true when printing goes ahead.
+    bool DoPreparePrinting(CPrintInfo& info);
 
     void AttachClientArea(ClientArea* area) { m_pClientArea = area; }
     ClientArea* GetClientArea() const { return m_pClientArea; }

@@ -1,30 +1,8 @@
 #include "Surface.h"
 
-#include <QFontMetrics>
+#include "TextPainter.h"
+
 #include <QPainter>
-
-namespace {
-QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-int ToQtFlags(unsigned format) {
-    int flags = (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (format & DT_SINGLELINE) {
-        flags |= Qt::TextSingleLine | ((format & DT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop);
-    } else {
-        flags |= Qt::AlignTop;
-        if (format & DT_WORDBREAK)
-            flags |= Qt::TextWordWrap;
-    }
-    return flags;
-}
-
-const QFont& InitialFont() {
-    static const Font font("Arial Bold", 16);
-    return font.QtFont();
-}
-} // namespace
 
 Surface::Surface(QImage* target) : m_target(target) {
     Rebind();
@@ -99,18 +77,11 @@ void Surface::FillRect(const Rect& rect, const Brush& brush) {
     EndPainter(painter);
 }
 
-// Text goes on an opaque white background, so drawing the same text twice
-// gives the same pixels and antialiased edges never build up.
 void Surface::DrawText(std::string_view text, const Rect& rect, unsigned format) {
     QPainter painter;
     if (rect.IsEmpty() || !BeginPainter(painter))
         return;
-    painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
-    painter.setFont(CurrentFont());
-    painter.setPen(ToQColor(m_textColour));
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    painter.drawText(ToQRect(rect), ToQtFlags(format), ToQString(text));
+    TextPainter::DrawInRect(painter, CurrentFont(), m_textColour, text, rect, format);
     EndPainter(painter);
 }
 
@@ -118,20 +89,12 @@ void Surface::TextOut(int x, int y, std::string_view text) {
     QPainter painter;
     if (!BeginPainter(painter))
         return;
-    painter.setFont(CurrentFont());
-    painter.setPen(ToQColor(m_textColour));
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    const Size extent = GetTextExtent(text);
-    painter.drawText(QRect(x, y, extent.cx, extent.cy),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                     ToQString(text));
+    TextPainter::DrawAt(painter, CurrentFont(), m_textColour, x, y, text);
     EndPainter(painter);
 }
 
 Size Surface::GetTextExtent(std::string_view text) const {
-    const QFontMetrics metrics(CurrentFont());
-    return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+    return TextPainter::Extent(CurrentFont(), nullptr, text);
 }
 
 ColorRef Surface::SetTextColor(ColorRef colour) {
@@ -157,5 +120,5 @@ Bitmap* Surface::SelectBitmap(Bitmap* bitmap) {
 }
 
 const QFont& Surface::CurrentFont() const {
-    return (m_font != nullptr && !m_font->IsNull()) ? m_font->QtFont() : InitialFont();
+    return (m_font != nullptr && !m_font->IsNull()) ? m_font->QtFont() : TextPainter::InitialFont();
 }

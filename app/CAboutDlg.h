@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+// The About box: the game's icon, version and keys, and a rights line. It
+// keeps no data; OK, Esc and its close box all just close it.
+class CAboutDlg {
+public:
+    static constexpr int IDD = 100;
+    static constexpr int IDOK = 1;
+    static constexpr int IDCANCEL = 2;
+
+    // Runs the box centred over owner until it is closed.
+    int DoModal(QWidget* owner);
+};
