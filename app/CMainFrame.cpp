@@ -3,6 +3,7 @@
 #include "AcceleratorTable.h"
 #include "CommandIds.h"
 #include "Logging.h"
+#include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
 #include "ViewHost.h"
 #include "X11SettleWatcher.h"
@@ -30,6 +31,8 @@ QAction* CMainFrame::CommandAction(const QString& text, int command) {
 }
 
 void CMainFrame::BuildMenu() {
+    auto* style = new MenuSeparatorStyle();
+    style->setParent(this);
     QMenu* current = nullptr;
     QString currentName;
     for (const MenuEntry& entry : MenuTable::Entries()) {
@@ -37,6 +40,7 @@ void CMainFrame::BuildMenu() {
             currentName = entry.menu;
             current = menuBar()->addMenu(currentName);
             current->setSeparatorsCollapsible(false); // the File menu opens with one
+            current->setStyle(style);
         }
         if (entry.text == nullptr)
             current->addSeparator();

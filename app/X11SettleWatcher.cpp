@@ -23,8 +23,9 @@ constexpr int kTimeLimitMs = 2000;
 } // namespace
 
 X11SettleWatcher* X11SettleWatcher::Create(QWidget* window) {
+    // The offscreen platform answers for X11 too, without a connection.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window == nullptr)
+    if (x11 == nullptr || x11->connection() == nullptr || window == nullptr)
         return nullptr;
     return new X11SettleWatcher(window, x11->connection());
 }

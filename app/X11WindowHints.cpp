@@ -17,9 +17,9 @@ constexpr quint32 kDecorBorder = 2, kDecorTitle = 8;
 
 void X11WindowHints::ForbidMoveAndResize(QWidget* window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window == nullptr)
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || window == nullptr)
         return;
-    xcb_connection_t* connection = x11->connection();
     const char name[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
