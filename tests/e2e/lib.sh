@@ -79,27 +79,40 @@ start_x() { # start_x bare|openbox|icewm|xfwm4|metacity|mutter|kwin
 }
 
 # The window manager is ready once it frames a new window: a probe window
-# gets its _NET_FRAME_EXTENTS. A manager that dies before that cannot run
-# here (skipped); one that stays but never frames has failed.
+# gets its _NET_FRAME_EXTENTS. The probe is made once the manager has
+# claimed the screen, and made again should one go unframed. A manager that
+# dies before framing one cannot run here (skipped); one that stays but
+# never frames has failed.
 start_wm() { # start_wm NAME COMMAND
-    WM_NAME=$1
     # shellcheck disable=SC2086
     $2 > "$WORK/wm.log" 2>&1 &
     WM_PID=$!
-    xmessage -name orlix-probe -geometry +100+100 probe > /dev/null 2>&1 &
-    local probe=$!
-    local end=$((SECONDS + 30))
-    until xprop -name orlix-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; do
+    local end=$((SECONDS + 40)) probe="" probe_end=0
+    until [ -n "$probe" ] && xprop -name orlix-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; do
         if ! kill -0 "$WM_PID" 2>/dev/null; then
-            kill "$probe" 2>/dev/null || true
+            [ -n "$probe" ] && kill "$probe" 2>/dev/null
             skip "$1 cannot run here: $(tail -n 5 "$WORK/wm.log" | tr '\n' ' ')"
         fi
         [ $SECONDS -lt $end ] || fail "$1 did not start: $(tail -n 20 "$WORK/wm.log")"
+        if [ $SECONDS -ge $probe_end ] && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "#"; then
+            [ -n "$probe" ] && { kill "$probe" 2>/dev/null; wait "$probe" 2>/dev/null; }
+            xmessage -name orlix-probe -geometry +100+100 probe > /dev/null 2>&1 &
+            probe=$!
+            probe_end=$((SECONDS + 5))
+        fi
         sleep 0.1
     done
     kill "$probe" 2>/dev/null || true
     wait "$probe" 2>/dev/null || true
     wait_for 10 sh -c '! xprop -name orlix-probe >/dev/null 2>&1' || true
+}
+
+# The game's own window, not a window manager's that shows its title. A
+# window that goes while xdotool looks makes it fail: then it looks again.
+find_game_window() {
+    xdotool search --all --onlyvisible --pid "$GAME_PID" --name "O.R.L.I.X" 2>/dev/null |
+        head -n 1 > "$WORK/window" || true
+    [ -s "$WORK/window" ]
 }
 
 start_game() {
@@ -112,10 +125,8 @@ start_game() {
         "$ORLIX" > "$LOG" 2>&1 &
     GAME_PID=$!
     wait_for 15 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
-    # The game's own window, not a window manager's that shows its title.
-    local find=(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "O.R.L.I.X")
-    wait_for 10 "${find[@]}" || fail "no window"
-    WINDOW=$("${find[@]}" | head -n 1)
+    wait_for 10 find_game_window || fail "no window"
+    WINDOW=$(cat "$WORK/window")
     sleep 0.5 # let the window manager settle before looking
 }
 
