@@ -34,5 +34,5 @@ private:
     ViewHost* m_host;
     CommandHandler m_onCommand;
     std::optional<QPoint> m_fixedAt; // where the window was when its layout was fixed
-    QPoint m_lastMovedTo;
+    std::optional<QPoint> m_lastMovedTo;
 };

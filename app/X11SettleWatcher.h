@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QTimer>
+#include <vector>
 #include <xcb/xcb.h>
 
 class QWidget;
@@ -33,7 +34,7 @@ private:
     xcb_window_t Window() const;
     xcb_atom_t Atom(const char* name) const;
     bool WindowManagerRuns() const;
-    bool Supports(xcb_atom_t atom) const;
+    std::vector<xcb_atom_t> Supported() const;
     void ReadState(WindowPlacement& p) const;
     void ReadFrame(WindowPlacement& p) const;
     QRect WorkArea() const;

@@ -60,6 +60,7 @@ private slots:
     void fileMenuShowsItsLeadingSeparator();
     void firstPaintWaitsForTheSettledWindow();
     void sizeIsFixedOnceTheLayoutIs();
+    void movedWindowGoesBackUnlessMovedThereAgain();
     void settledPlacement_data();
     void settledPlacement();
 
@@ -289,6 +290,21 @@ void TestShell::sizeIsFixedOnceTheLayoutIs() {
     QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
     QTRY_COMPARE(f.frame.minimumSize(), f.frame.size());
     QCOMPARE(f.frame.maximumSize(), f.frame.size());
+}
+
+// A window manager that lets the player move the window sees it go back;
+// one that puts it in the same place again keeps it there.
+void TestShell::movedWindowGoesBackUnlessMovedThereAgain() {
+    Frame f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
+    QTRY_COMPARE(f.frame.maximumSize(), f.frame.size());
+    const QRect fixed = f.frame.geometry();
+    const QRect moved = fixed.translated(40, 30);
+    f.frame.setGeometry(moved);
+    QTRY_COMPARE(f.frame.geometry(), fixed);
+    f.frame.setGeometry(moved);
+    QTest::qWait(50);
+    QCOMPARE(f.frame.geometry(), moved);
 }
 
 // Placements seen while window managers settle a window mapped maximized

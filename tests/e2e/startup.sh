@@ -9,6 +9,9 @@ mode=${1:?which window manager, or bare}
 start_x "$mode"
 start_game
 
+# The window manager told when the window was settled; no time limit ran out.
+grep -q "orlix.window: settled: time limit" "$LOG" && fail "the window manager never settled the window"
+
 # The window fills the work area: it lies inside it, and its frame (if the
 # window manager draws one) covers it, borders pushed off the screen allowed.
 read -r x y w h <<< "$(window_geometry)"

@@ -38,7 +38,10 @@ kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
 platform=$(sed -n 's/^orlix.window: platform "\(.*\)"$/\1/p' "$LOG")
 case $mode in
 native) [ "$platform" = wayland ] || fail "platform $platform, not wayland" ;;
-*) [ "$platform" = xcb ] || fail "platform $platform, not xcb" ;;
+*)
+    [ "$platform" = xcb ] || fail "platform $platform, not xcb"
+    grep -q "orlix.window: settled: time limit" "$LOG" && fail "weston never settled the window"
+    ;;
 esac
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
