@@ -2,10 +2,14 @@
 
 #include "AcceleratorTable.h"
 #include "CommandIds.h"
+#include "Logging.h"
+#include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
 #include "ViewHost.h"
+#include "X11SettleWatcher.h"
 #include "X11WindowHints.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -27,6 +31,8 @@ QAction* CMainFrame::CommandAction(const QString& text, int command) {
 }
 
 void CMainFrame::BuildMenu() {
+    auto* style = new MenuSeparatorStyle();
+    style->setParent(this);
     QMenu* current = nullptr;
     QString currentName;
     for (const MenuEntry& entry : MenuTable::Entries()) {
@@ -34,6 +40,7 @@ void CMainFrame::BuildMenu() {
             currentName = entry.menu;
             current = menuBar()->addMenu(currentName);
             current->setSeparatorsCollapsible(false); // the File menu opens with one
+            current->setStyle(style);
         }
         if (entry.text == nullptr)
             current->addSeparator();
@@ -57,13 +64,42 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::ShowMaximizedAtScreenSize() {
+    qCDebug(lcWindow) << "platform" << QGuiApplication::platformName();
+    X11SettleWatcher* watcher = X11SettleWatcher::Create(this);
+    if (watcher != nullptr) {
+        m_host->HoldFirstPaint();
+        connect(watcher, &X11SettleWatcher::Settled, this, [this, watcher] {
+            m_host->ReleaseFirstPaint();
+            watcher->deleteLater();
+        });
+    }
     if (QScreen* screen = this->screen())
         setGeometry(screen->availableGeometry());
     showMaximized();
 }
 
-// Only after the window manager has maximized the window, which it has done
-// by the first paint: asking earlier stops it from maximizing at all.
+// Only once the layout is fixed: asking earlier stops window managers from
+// maximizing at all. The fixed size also refuses the fullscreen and resize
+// that some window managers offer from their own menus. The hints go first:
+// openbox un-maximizes a window that may no longer be maximized, and if its
+// size were fixed already, would put it back where it was before, title bar
+// off the screen.
 void CMainFrame::ForbidMoveAndResize() {
+    m_fixedAt = geometry().topLeft();
     X11WindowHints::ForbidMoveAndResize(this);
+    setFixedSize(size());
+}
+
+// Some window managers still let the player move the window (kwin ignores
+// the hints of a window that follows the newer conventions). It goes back to
+// where its layout was fixed, once for each place it is moved to, so that a
+// window manager that insists wins rather than being fought for ever.
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const QPoint at = geometry().topLeft();
+    if (!m_fixedAt || at == *m_fixedAt || at == m_lastMovedTo)
+        return;
+    qCDebug(lcWindow) << "moved to" << at << "and back to" << *m_fixedAt;
+    m_lastMovedTo = at;
+    setGeometry(QRect(*m_fixedAt, size()));
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class ViewHost;
 
@@ -16,9 +17,13 @@ public:
 
     CMainFrame(ViewHost* host, CommandHandler onCommand);
     ViewHost* Host() const { return m_host; }
-    // Shows the window maximized at the screen's size, so the first paint
-    // already sees the final client size.
+    // Shows the window maximized at the screen's size. The view's first
+    // paint waits until the window system has settled the window, so that
+    // it sees the final client size.
     void ShowMaximizedAtScreenSize();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void ForbidMoveAndResize();
@@ -28,4 +33,6 @@ private:
 
     ViewHost* m_host;
     CommandHandler m_onCommand;
+    std::optional<QPoint> m_fixedAt; // where the window was when its layout was fixed
+    std::optional<QPoint> m_lastMovedTo;
 };

@@ -8,25 +8,24 @@ namespace {
 // _MOTIF_WM_HINTS: flags (functions, decorations), functions, decorations,
 // input mode, status.
 constexpr quint32 kFlagFunctions = 1, kFlagDecorations = 2;
-// No window-manager functions at all: moving, resizing and maximizing would
-// all break the fixed layout; the program closes itself (Alt+F4, File Exit).
-constexpr quint32 kNoFunctions = 0;
+// Moving, resizing and maximizing would break the fixed layout; closing and
+// minimizing do not, and without the close function window managers that
+// honour these hints refuse Alt+F4 and their close button.
+constexpr quint32 kFuncMinimize = 8, kFuncClose = 32;
 constexpr quint32 kDecorBorder = 2, kDecorTitle = 8;
 } // namespace
 
 void X11WindowHints::ForbidMoveAndResize(QWidget* window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window == nullptr)
-        return;
-    xcb_connection_t* connection = x11->connection();
-    if (connection == nullptr) // the offscreen platform answers with no connection
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || window == nullptr)
         return;
     const char name[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
     if (atom == nullptr)
         return;
-    const quint32 hints[5] = {kFlagFunctions | kFlagDecorations, kNoFunctions,
+    const quint32 hints[5] = {kFlagFunctions | kFlagDecorations, kFuncMinimize | kFuncClose,
                               kDecorBorder | kDecorTitle, 0, 0};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
                         atom->atom, atom->atom, 32, 5, hints);

@@ -8,3 +8,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcKeys)    // keys delivered to the view
 Q_DECLARE_LOGGING_CATEGORY(lcSound)   // sounds asked for
 Q_DECLARE_LOGGING_CATEGORY(lcPaint)   // repaints of the view
 Q_DECLARE_LOGGING_CATEGORY(lcDialogs) // what the modal boxes show
+Q_DECLARE_LOGGING_CATEGORY(lcWindow)  // how the window manager placed the window

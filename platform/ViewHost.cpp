@@ -72,6 +72,13 @@ void ViewHost::Invalidate(const QRegion& region) {
     update(inside);
 }
 
+void ViewHost::ReleaseFirstPaint() {
+    if (!m_held)
+        return;
+    m_held = false;
+    InvalidateAll();
+}
+
 void ViewHost::InvalidateAll() {
     m_invalid = QRegion(rect());
     update();
@@ -106,6 +113,10 @@ void ViewHost::WatchWindowExposures() {
 }
 
 void ViewHost::paintEvent(QPaintEvent*) {
+    if (m_held) {
+        QPainter(this).fillRect(rect(), Qt::white);
+        return;
+    }
     if (!m_invalid.isEmpty()) {
         const QRegion invalid = std::exchange(m_invalid, QRegion());
         qCDebug(lcPaint) << "OnDraw" << m_client.Image().size() << invalid.boundingRect();

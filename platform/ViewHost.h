@@ -24,12 +24,17 @@ public:
     void Repaint();
     // Marks part of the client (in this widget's coordinates) for a repaint.
     void Invalidate(const QRegion& region);
+    // The view's first paint fixes its layout, so it waits until the window
+    // has its final size: while held, the host shows plain white.
+    void HoldFirstPaint() { m_held = !m_painted; }
+    void ReleaseFirstPaint();
     ClientArea& Client() { return m_client; }
     // On a scaled screen the logical size of an unchanged window can round
     // either way by one pixel; that is no change of the client size.
     static bool IsScalingJitter(QSize before, QSize after, qreal devicePixelRatio);
 
 signals:
+    // The view has painted for the first time: its layout is now fixed.
     void FirstPaintDone();
 
 protected:
@@ -52,4 +57,5 @@ private:
     QRegion m_invalid;
     QPointer<QWindow> m_watchedWindow;
     bool m_painted = false;
+    bool m_held = false;
 };

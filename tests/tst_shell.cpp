@@ -3,20 +3,25 @@
 #include "CORLIXApp.h"
 #include "CORLIXDoc.h"
 #include "CommandIds.h"
+#include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
 #include "RecordingView.h"
 #include "TestView.h"
 #include "ViewHost.h"
+#include "WindowPlacement.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
 Q_DECLARE_METATYPE(QKeyCombination)
+Q_DECLARE_METATYPE(WindowPlacement)
 
 namespace {
 // A main window around a recording view, shown and active.
@@ -55,6 +60,12 @@ private slots:
     void settingsPathExistsAndAnOrdinaryRunWritesNothing_data();
     void settingsPathExistsAndAnOrdinaryRunWritesNothing();
     void newLeavesTheGameAsItWas();
+    void fileMenuShowsItsLeadingSeparator();
+    void firstPaintWaitsForTheSettledWindow();
+    void sizeIsFixedOnceTheLayoutIs();
+    void movedWindowGoesBackUnlessMovedThereAgain();
+    void settledPlacement_data();
+    void settledPlacement();
 
 private:
     QTemporaryDir m_config;
@@ -267,6 +278,156 @@ void TestShell::newLeavesTheGameAsItWas() {
     QCOMPARE(host->Client().Image().size(), before.size());
     QCOMPARE(app.MainFrame()->windowTitle().left(10), QString("O.R.L.I.X."));
     app.ExitInstance();
+}
+
+// The separator that opens the File menu has room for its line, clear of
+// the menu's frame and of the first item's highlight.
+void TestShell::fileMenuShowsItsLeadingSeparator() {
+    Frame f;
+    QMenu* file = f.frame.menuBar()->actions().at(0)->menu();
+    file->setActiveAction(file->actions().at(1)); // Print... highlighted, as on opening by key
+    file->popup(f.frame.mapToGlobal(QPoint(0, 30)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    const QRect separator = file->actionGeometry(file->actions().at(0));
+    QVERIFY(separator.height() >= MenuSeparatorStyle::kSeparatorHeight);
+    const QImage image = file->grab().toImage();
+    const int x = separator.center().x();
+    const int middle = separator.top() + separator.height() / 2;
+    const QRgb background = image.pixel(x, separator.top() + 1);
+    QVERIFY(image.pixel(x, middle) != background);
+    QCOMPARE(image.pixel(x, middle + 2), background);
+    QCOMPARE(image.pixel(x, middle - 2), background);
+    file->hide();
+}
+
+void TestShell::firstPaintWaitsForTheSettledWindow() {
+    RecordingView view;
+    auto* host = new ViewHost(&view);
+    CMainFrame frame(host, [](int) {});
+    QSignalSpy firstPaint(host, &ViewHost::FirstPaintDone);
+    host->HoldFirstPaint();
+    frame.resize(640, 480);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    host->repaint();
+    frame.resize(700, 500); // still settling: no end of the game
+    QTest::qWait(50);
+    QCOMPARE(view.draws, 0);
+    QCOMPARE(firstPaint.count(), 0);
+    host->ReleaseFirstPaint();
+    QTRY_COMPARE(view.draws, 1);
+    QCOMPARE(firstPaint.count(), 1);
+    QCOMPARE(host->Client().Image().size(), host->size());
+}
+
+void TestShell::sizeIsFixedOnceTheLayoutIs() {
+    Frame f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
+    QTRY_COMPARE(f.frame.minimumSize(), f.frame.size());
+    QCOMPARE(f.frame.maximumSize(), f.frame.size());
+}
+
+// A window manager that lets the player move the window sees it go back;
+// one that puts it in the same place again keeps it there.
+void TestShell::movedWindowGoesBackUnlessMovedThereAgain() {
+    Frame f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
+    QTRY_COMPARE(f.frame.maximumSize(), f.frame.size());
+    const QRect fixed = f.frame.geometry();
+    const QRect moved = fixed.translated(40, 30);
+    f.frame.setGeometry(moved);
+    QTRY_COMPARE(f.frame.geometry(), fixed);
+    f.frame.setGeometry(moved);
+    QTest::qWait(50);
+    QCOMPARE(f.frame.geometry(), moved);
+}
+
+// Placements seen while window managers settle a window mapped maximized
+// over an 800 x 600 screen.
+void TestShell::settledPlacement_data() {
+    QTest::addColumn<WindowPlacement>("placement");
+    QTest::addColumn<bool>("settled");
+    QTest::addColumn<bool>("maximizedInNameOnly");
+    const QRect screen(0, 0, 800, 600);
+    WindowPlacement openbox{true,
+                            true,
+                            false,
+                            true,
+                            true,
+                            true,
+                            QMargins(1, 22, 1, 1),
+                            screen,
+                            QRect(1, 22, 798, 577),
+                            QSize(798, 577)};
+    QTest::newRow("openbox, settled") << openbox << true << false;
+    WindowPlacement notApplied = openbox;
+    notApplied.applied = QSize(800, 600);
+    QTest::newRow("Qt has not applied the size yet") << notApplied << false << false;
+    WindowPlacement unframed = openbox;
+    unframed.framed = false;
+    unframed.client = screen;
+    unframed.applied = screen.size();
+    QTest::newRow("maximized by Qt itself, not yet framed") << unframed << false << false;
+    WindowPlacement restored = openbox;
+    restored.maximizedVert = false;
+    QTest::newRow("maximized one way only") << restored << false << false;
+    WindowPlacement icewm{true,
+                          true,
+                          false,
+                          true,
+                          true,
+                          true,
+                          QMargins(5, 24, 5, 5),
+                          QRect(0, 0, 800, 574),
+                          QRect(0, 19, 800, 555),
+                          QSize(800, 555)};
+    QTest::newRow("icewm, borders off the screen, a task bar below") << icewm << true << false;
+    WindowPlacement xfwm4{true,
+                          true,
+                          false,
+                          true,
+                          true,
+                          true,
+                          QMargins(0, 24, 0, 0),
+                          screen,
+                          QRect(0, 24, 800, 600),
+                          QSize(800, 600)};
+    QTest::newRow("xfwm4, framed but left at its size") << xfwm4 << false << true;
+    WindowPlacement xfwm4Small = xfwm4;
+    xfwm4Small.client = QRect(300, 262, 200, 100);
+    xfwm4Small.applied = QSize(200, 100);
+    QTest::newRow("xfwm4, framed but left small") << xfwm4Small << false << true;
+    WindowPlacement titleOff = openbox;
+    titleOff.client = QRect(1, 0, 798, 577);
+    QTest::newRow("the title bar above the screen") << titleOff << false << true;
+    WindowPlacement weston{
+        true,           false, true, true, true, false, QMargins(), screen, QRect(38, 59, 788, 535),
+        QSize(788, 535)};
+    QTest::newRow("weston's X11 manager, placed after mapping") << weston << true << false;
+    WindowPlacement westonEarly = weston;
+    westonEarly.configured = false;
+    westonEarly.client = QRect(38, 59, 800, 600);
+    westonEarly.applied = QSize(800, 600);
+    QTest::newRow("weston's X11 manager, not yet placed") << westonEarly << false << false;
+    WindowPlacement noMaximize{false,
+                               true,
+                               false,
+                               false,
+                               false,
+                               true,
+                               QMargins(2, 20, 2, 2),
+                               screen,
+                               QRect(100, 100, 640, 480),
+                               QSize(640, 480)};
+    QTest::newRow("a manager that cannot maximize, framed") << noMaximize << true << false;
+}
+
+void TestShell::settledPlacement() {
+    QFETCH(WindowPlacement, placement);
+    QFETCH(bool, settled);
+    QFETCH(bool, maximizedInNameOnly);
+    QCOMPARE(placement.IsSettled(), settled);
+    QCOMPARE(placement.IsMaximizedInNameOnly(), maximizedInNameOnly);
 }
 
 QTEST_MAIN(TestShell)

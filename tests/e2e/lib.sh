@@ -1,5 +1,5 @@
 # Shared steps of the end-to-end tests: a virtual X server (optionally with
-# openbox), the real game started on it, and ways to look at the screen.
+# a window manager), the real game started on it, and ways to look at the screen.
 # Needs: ORLIX (the executable) and ASSETS (the generated artwork folder).
 set -euo pipefail
 
@@ -12,11 +12,17 @@ LOG="$WORK/game.log"
 cleanup() {
     # KEEP_SHOTS=DIR keeps the screenshots for a look afterwards.
     [ -z "${KEEP_SHOTS:-}" ] || cp "$WORK"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true
-    for pid in $GAME_PID $WM_PID $XVFB_PID; do kill "$pid" 2>/dev/null || true; done
+    # A window manager's own children (the bus and the manager under
+    # dbus-run-session, weston's clients and its X server) end with it.
+    local children=""
+    [ -n "$WM_PID" ] && children=$(pgrep -P "$WM_PID" || true)
+    for pid in $GAME_PID $children $WM_PID $XVFB_PID; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+# A step that fails outside a check says which it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2; [ -f "$LOG" ] && sed "s/^/  log: /" "$LOG" >&2' ERR
 
 fail() {
     echo "FAIL: $*" >&2
@@ -35,7 +41,36 @@ wait_for() {
     done
 }
 
-start_x() { # start_x bare|openbox
+# A test that cannot run here (a window manager not installed, or one that
+# cannot run on a virtual X server) ends with this status, which CTest counts
+# as skipped, never as passed.
+SKIP=77
+skip() {
+    echo "SKIPPED: $*"
+    exit $SKIP
+}
+
+# The window managers the tests run under, and how each is started. xfwm4
+# and the desktop ones need a D-Bus session of their own.
+wm_command() {
+    case $1 in
+    openbox) echo "openbox --sm-disable" ;;
+    icewm) echo "icewm" ;;
+    xfwm4) echo "dbus-run-session -- xfwm4" ;;
+    metacity) echo "metacity" ;;
+    mutter) echo "dbus-run-session -- mutter --x11 --replace --sm-disable" ;;
+    kwin) echo "dbus-run-session -- kwin_x11" ;;
+    *) return 1 ;;
+    esac
+}
+
+start_x() { # start_x bare|openbox|icewm|xfwm4|metacity|mutter|kwin
+    local cmd=""
+    if [ "$1" != bare ]; then
+        cmd=$(wm_command "$1") || fail "unknown window manager $1"
+        local exe=${cmd##*-- }
+        command -v "${exe%% *}" >/dev/null || skip "$1 is not installed"
+    fi
     # -noreset: otherwise the server resets whenever its last client leaves,
     # and a client connecting just then is refused.
     exec 3> "$WORK/display"
@@ -44,14 +79,44 @@ start_x() { # start_x bare|openbox
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     wait_for 10 xprop -root || fail "Xvfb on $DISPLAY does not answer"
-    if [ "$1" = openbox ]; then
-        openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
-        WM_PID=$!
-        # The last root property openbox sets at start-up: before it, a new
-        # window may never be managed (nor mapped).
-        wait_for 30 sh -c 'xprop -root _NET_SHOWING_DESKTOP | grep -q "= "' ||
-            fail "openbox did not start: $(cat "$WORK/openbox.log")"
-    fi
+    if [ -n "$cmd" ]; then start_wm "$1" "$cmd"; fi
+}
+
+# The window manager is ready once it frames a new window: a probe window
+# gets its _NET_FRAME_EXTENTS. The probe is made once the manager has
+# claimed the screen, and made again should one go unframed. A manager that
+# dies before framing one cannot run here (skipped); one that stays but
+# never frames has failed.
+start_wm() { # start_wm NAME COMMAND
+    # shellcheck disable=SC2086
+    $2 > "$WORK/wm.log" 2>&1 &
+    WM_PID=$!
+    local end=$((SECONDS + 40)) probe="" probe_end=0
+    until [ -n "$probe" ] && xprop -name orlix-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; do
+        if ! kill -0 "$WM_PID" 2>/dev/null; then
+            [ -n "$probe" ] && kill "$probe" 2>/dev/null
+            skip "$1 cannot run here: $(tail -n 5 "$WORK/wm.log" | tr '\n' ' ')"
+        fi
+        [ $SECONDS -lt $end ] || fail "$1 did not start: $(tail -n 20 "$WORK/wm.log")"
+        if [ $SECONDS -ge $probe_end ] && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "#"; then
+            [ -n "$probe" ] && { kill "$probe" 2>/dev/null; wait "$probe" 2>/dev/null; }
+            xmessage -name orlix-probe -geometry +100+100 probe > /dev/null 2>&1 &
+            probe=$!
+            probe_end=$((SECONDS + 5))
+        fi
+        sleep 0.1
+    done
+    kill "$probe" 2>/dev/null || true
+    wait "$probe" 2>/dev/null || true
+    wait_for 10 sh -c '! xprop -name orlix-probe >/dev/null 2>&1' || true
+}
+
+# The game's own window, not a window manager's that shows its title. A
+# window that goes while xdotool looks makes it fail: then it looks again.
+find_game_window() {
+    xdotool search --all --onlyvisible --pid "$GAME_PID" --name "O.R.L.I.X" 2>/dev/null |
+        head -n 1 > "$WORK/window" || true
+    [ -s "$WORK/window" ]
 }
 
 start_game() {
@@ -64,8 +129,8 @@ start_game() {
         "$ORLIX" > "$LOG" 2>&1 &
     GAME_PID=$!
     wait_for 15 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
-    wait_for 10 xdotool search --onlyvisible --name "O.R.L.I.X" || fail "no window"
-    WINDOW=$(xdotool search --onlyvisible --name "O.R.L.I.X" | head -n 1)
+    wait_for 10 find_game_window || fail "no window"
+    WINDOW=$(cat "$WORK/window")
     sleep 0.5 # let the window manager settle before looking
 }
 
@@ -75,6 +140,54 @@ first_paint_size() {
 }
 
 paint_sizes() { grep "orlix.paint: OnDraw" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'; }
+
+# The game window's own area on the screen: "X Y W H".
+window_geometry() {
+    echo "$(window_field "Absolute upper-left X") $(window_field "Absolute upper-left Y")" \
+        "$(window_field "Width") $(window_field "Height")"
+}
+
+# The window manager's frame around the game window: "L R T B" (0 0 0 0 without one).
+frame_extents() {
+    local extents
+    extents=$(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    echo "${extents:-0 0 0 0}"
+}
+
+# The work area the window manager publishes, else the whole screen: "X Y W H".
+work_area() {
+    local area
+    area=$(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | cut -d, -f1-4 | tr -d ,)
+    echo "${area:-0 0 800 600}"
+}
+
+# What a player might try to move or resize the window with: the title
+# bar, double-clicking it, Alt with either mouse button, and the keyboard
+# move and resize of metacity and xfwm4 (Alt+F7, Alt+F8, then arrows, and a
+# click to end it: where the window manager refuses, the Alt of those keys
+# opens the game's menu bar, and a click closes it where Return would
+# choose a menu entry).
+try_to_move_and_resize() { # try_to_move_and_resize TITLE_BAR_BOTTOM
+    local title=$(($1 / 2))
+    xdotool mousemove 400 "$title" mousedown 1 mousemove 300 150 mousemove 200 300 mouseup 1
+    sleep 0.3
+    xdotool mousemove 400 "$title" click --repeat 2 --delay 80 1
+    sleep 0.3
+    xdotool mousemove 400 300 keydown alt mousedown 1 mousemove 300 150 mousemove 200 300 \
+        mouseup 1 keyup alt
+    sleep 0.3
+    xdotool mousemove 700 500 keydown alt mousedown 3 mousemove 600 400 mousemove 500 300 \
+        mouseup 3 keyup alt
+    sleep 0.3
+    for key in alt+F7 alt+F8; do
+        press "$key"
+        sleep 0.2
+        xdotool key --delay 60 Left Left Up Up
+        xdotool mousemove 700 450 click 1
+        sleep 0.3
+    done
+    sleep 0.5
+}
 
 window_field() { # window_field "Absolute upper-left X" etc., of the game's window
     xwininfo -id "$WINDOW" | sed -n "s/^ *$1: *//p"

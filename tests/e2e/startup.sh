@@ -1,26 +1,35 @@
 #!/usr/bin/env bash
-# The real window as a player first meets it: it covers the screen, stays
-# put, is painted once at its final size, shows the strip, the prompt and
+# The real window as a player first meets it, under a window manager or
+# none: it fills the work area, stays put and keeps its size, is painted at
+# its final size from the first paint on, shows the strip, the prompt and
 # the help line, and a click on the first thumbnail shows the Triangle.
-# Usage: startup.sh bare|openbox
+# Usage: startup.sh bare|openbox|icewm|xfwm4|metacity|mutter|kwin
 source "$(dirname "$0")/lib.sh"
-mode=${1:?bare or openbox}
+mode=${1:?which window manager, or bare}
 start_x "$mode"
 start_game
 
-# The window covers the screen.
-x=$(window_field "Absolute upper-left X"); y=$(window_field "Absolute upper-left Y")
-w=$(window_field "Width"); h=$(window_field "Height")
-[ "$x" -eq 0 ] && [ "$w" -eq 800 ] && [ $((y + h)) -eq 600 ] || fail "window at $x,$y size ${w}x$h"
-[ "$mode" = bare ] && { [ "$y" -eq 0 ] || fail "window not at the top: $y"; }
+# The window manager told when the window was settled; no time limit ran out.
+grep -q "orlix.window: settled: time limit" "$LOG" && fail "the window manager never settled the window"
 
-# The title bar does not drag it, nor does a double click restore it.
-if [ "$mode" = openbox ]; then
-    xdotool mousemove 400 $((y / 2)) mousedown 1 mousemove 300 150 mousemove 200 300 mouseup 1
-    xdotool mousemove 400 $((y / 2)) click --repeat 2 --delay 80 1
-    sleep 0.5
-    [ "$(window_field "Absolute upper-left Y")" -eq "$y" ] || fail "the window moved"
-    [ "$(window_field "Height")" -eq "$h" ] || fail "the window changed size"
+# The window fills the work area: it lies inside it, and its frame (if the
+# window manager draws one) covers it, borders pushed off the screen allowed.
+read -r x y w h <<< "$(window_geometry)"
+read -r l r t b <<< "$(frame_extents)"
+read -r ax ay aw ah <<< "$(work_area)"
+[ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] &&
+    [ $((y + h)) -le $((ay + ah)) ] || fail "window $x,$y ${w}x$h outside the work area $ax,$ay ${aw}x$ah"
+[ $((x - l)) -le "$ax" ] && [ $((y - t)) -le "$ay" ] && [ $((x + w + r)) -ge $((ax + aw)) ] &&
+    [ $((y + h + b)) -ge $((ay + ah)) ] ||
+    fail "window $x,$y ${w}x$h in its frame $l,$r,$t,$b does not fill the work area $ax,$ay ${aw}x$ah"
+
+# Neither the title bar nor the window manager's own keys and mouse
+# bindings move it or change its size (dragging the title, double-clicking
+# it, Alt+drag, Alt+right-drag, the move and resize keys of metacity and
+# xfwm4).
+if [ "$mode" != bare ]; then
+    try_to_move_and_resize "$y"
+    [ "$(window_geometry)" = "$x $y $w $h" ] || fail "the window moved or changed size: $(window_geometry)"
 fi
 
 # The first paint's layout is the final one: a forced repaint (Ctrl+N) sees
@@ -29,7 +38,7 @@ press ctrl+n
 wait_for 5 test "$(paint_sizes | wc -l)" -ge 2 || fail "Ctrl+N did not repaint"
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
-[ "$vw" -eq 800 ] && [ $((y + h - vh)) -gt "$y" ] || fail "view ${vw}x$vh"
+[ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ] || fail "view ${vw}x$vh in a window ${w}x$h"
 kill -0 "$GAME_PID" || fail "the game ended"
 
 read -r ox oy <<< "$(view_origin)"
@@ -40,17 +49,20 @@ for i in $(seq 0 14); do
     [ "$d" = 0 ] || fail "thumbnail $((i + 1)) differs in $d pixels"
 done
 [ "$(count_colour "$shot" $((ox + 10)) $((oy + 41)) 600 16 0,0,92)" -gt 50 ] || fail "no navy prompt"
-[ "$(count_colour "$shot" "$ox" $((oy + vh - 24)) 800 24 255,80,80)" -gt 50 ] || fail "no red help line"
+[ "$(count_colour "$shot" "$ox" $((oy + vh - 24)) "$vw" 24 255,80,80)" -gt 50 ] || fail "no red help line"
 
 # A click on the first thumbnail shows the Triangle with its black start dot.
+# (The arrow keys tried on the window manager above may have reached the
+# game and buzzed: only what the click does counts.)
+seen=$(wc -l < "$LOG")
 xdotool mousemove $((ox + 20)) $((oy + 20)) click 1
 sleep 0.5
 shot=$(screenshot tracing)
-bl=$(((800 - 250) / 2)); bt=$(((vh - 250) / 2))
+bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
 [ "$(pixel "$shot" $((ox + bl)) $((oy + bt + 248)))" = "0,0,0" ] || fail "no start dot"
 [ "$(pixel "$shot" $((ox + bl + 1)) $((oy + bt + 249)))" = "0,0,0" ] || fail "start dot not 2x2"
 [ "$(pixel "$shot" $((ox + bl + 2)) $((oy + bt + 248)))" = "0,255,0" ] || fail "no green beside it"
 [ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq $((495 * 4)) ] ||
     fail "the board does not hold the Triangle"
-grep -q "orlix.sound" "$LOG" && fail "a successful selection made a sound"
+tail -n +$((seen + 1)) "$LOG" | grep -q "orlix.sound" && fail "a successful selection made a sound"
 echo "startup ($mode): ok"

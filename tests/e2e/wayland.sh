@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# On a Wayland desktop (weston's headless back end, with XWayland) the game
+# starts and stays, painted at one size from its first paint on, both
+# natively and through XWayland; with both on offer it picks XWayland.
+# Usage: wayland.sh native|xwayland|default
+source "$(dirname "$0")/lib.sh"
+mode=${1:?native, xwayland or default}
+command -v weston > /dev/null || skip "weston is not installed"
+command -v Xwayland > /dev/null || skip "xwayland is not installed"
+[ -e "$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)/platforms/libqwayland-generic.so" ] ||
+    skip "Qt's Wayland platform (qt6-wayland) is not installed"
+
+export XDG_RUNTIME_DIR="$WORK/runtime" KEEP_RUNTIME=1
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export WAYLAND_DISPLAY=orlix-test
+weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --width=800 \
+    --height=600 --idle-time=0 > "$WORK/weston.log" 2>&1 &
+WM_PID=$!
+wait_for 20 grep -q "xserver listening on display" "$WORK/weston.log" ||
+    fail "weston did not start: $(tail -n 20 "$WORK/weston.log")"
+export DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
+
+case $mode in
+native) export QT_QPA_PLATFORM=wayland ;;
+xwayland) export QT_QPA_PLATFORM=xcb ;;
+default) unset QT_QPA_PLATFORM ;;
+*) fail "unknown mode $mode" ;;
+esac
+
+export XDG_CONFIG_HOME="$WORK/config"
+QT_LOGGING_RULES="orlix.*.debug=true" QT_MESSAGE_PATTERN="%{category}: %{message}" \
+    "$ORLIX" > "$LOG" 2>&1 &
+GAME_PID=$!
+wait_for 20 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
+sleep 3 # anything the compositor still does to the window has been done by now
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
+
+platform=$(sed -n 's/^orlix.window: platform "\(.*\)"$/\1/p' "$LOG")
+case $mode in
+native) [ "$platform" = wayland ] || fail "platform $platform, not wayland" ;;
+*)
+    [ "$platform" = xcb ] || fail "platform $platform, not xcb"
+    grep -q "orlix.window: settled: time limit" "$LOG" && fail "weston never settled the window"
+    ;;
+esac
+[ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
+read -r vw vh <<< "$(first_paint_size)"
+# The compositor's maximized size, less its decoration and the menu bar.
+[ "$vw" -gt 700 ] && [ "$vh" -gt 450 ] || fail "first paint at ${vw}x$vh, not maximized"
+
+kill "$GAME_PID"
+wait_game_end 5
+echo "wayland ($mode): ok, painted at ${vw}x$vh"
