@@ -98,7 +98,9 @@ bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ViewHost::InvalidateUnder(const QWidget* closedWindow) {
-    const QRect covered = closedWindow->frameGeometry();
+    // The frame as the window manager reports it, or at least the window
+    // itself where a window manager reports a frame smaller than the window.
+    const QRect covered = closedWindow->frameGeometry().united(closedWindow->geometry());
     Invalidate(QRect(mapFromGlobal(covered.topLeft()), covered.size()));
 }
 
