@@ -3,6 +3,7 @@
 #include "CORLIXApp.h"
 #include "CScoresDlg.h"
 #include "Logging.h"
+#include "TimeText.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -12,7 +13,7 @@
 
 void QtShell::SetMainWindowTitle(const std::string& title) {
     if (m_window != nullptr)
-        m_window->setWindowTitle(QString::fromLocal8Bit(title.c_str()));
+        m_window->setWindowTitle(TimeText::Decode(title));
 }
 
 void QtShell::ExitProcess(int status) {

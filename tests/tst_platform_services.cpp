@@ -2,13 +2,18 @@
 #include "QtSoundPlayer.h"
 #include "SoundClip.h"
 #include "SoundQueue.h"
+#include "TimeText.h"
 #include "ViewHost.h"
 #include "VirtualKeys.h"
 #include "WaveFile.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <clocale>
+#include <ctime>
 
 namespace {
 void Put32(QByteArray& b, quint32 v) {
@@ -65,6 +70,8 @@ private slots:
     void clipsBecomeSixteenBitMono();
     void queueKeepsBegunSounds_data();
     void queueKeepsBegunSounds();
+    void timeTextInTheLocalesEncoding_data();
+    void timeTextInTheLocalesEncoding();
     void scalingJitterIsNoResize_data();
     void scalingJitterIsNoResize();
 };
@@ -227,6 +234,49 @@ void TestPlatformServices::queueKeepsBegunSounds() {
     }
     QCOMPARE(out, taken);
     QVERIFY(queue.IsIdle());
+}
+
+void TestPlatformServices::timeTextInTheLocalesEncoding_data() {
+    QTest::addColumn<QString>("source");  // locale source, empty for "C"
+    QTest::addColumn<QString>("charset"); // its encoding
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Turkish, ISO-8859-9") << "tr_TR"
+                                         << "ISO-8859-9" << QString("Çrş 18 Şub");
+    QTest::newRow("Turkish, UTF-8") << "tr_TR"
+                                    << "UTF-8" << QString("Çrş 18 Şub");
+    QTest::newRow("Russian, KOI8-R") << "ru_RU"
+                                     << "KOI8-R" << QString("Ср 18 фев");
+    QTest::newRow("C") << ""
+                       << "" << QString("Wed 18 Feb");
+}
+
+// The locales are compiled here, so the test needs only the locale sources.
+void TestPlatformServices::timeTextInTheLocalesEncoding() {
+    QFETCH(QString, source);
+    QFETCH(QString, charset);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QString name = "C";
+    if (!source.isEmpty()) {
+        name = source + "." + charset;
+        const int status =
+            QProcess::execute("localedef", {"-i", source, "-f", charset, dir.filePath(name)});
+        QVERIFY2(status == 0 || status == 1, "localedef failed: is the locales package there?");
+        qputenv("LOCPATH", dir.path().toLocal8Bit());
+    }
+    const QByteArray before = std::setlocale(LC_TIME, nullptr);
+    QVERIFY(std::setlocale(LC_TIME, name.toLatin1().constData()) != nullptr);
+    std::tm day{};
+    day.tm_year = 2026 - 1900;
+    day.tm_mon = 1;
+    day.tm_mday = 18;
+    day.tm_wday = 3;
+    char buffer[64];
+    const size_t length = std::strftime(buffer, sizeof buffer, "%a %d %b", &day);
+    const QString decoded = TimeText::Decode({buffer, length});
+    std::setlocale(LC_TIME, before.constData());
+    qunsetenv("LOCPATH");
+    QCOMPARE(decoded, expected);
 }
 
 void TestPlatformServices::scalingJitterIsNoResize_data() {
