@@ -32,6 +32,10 @@ contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
 
+# The README's picture of a game in progress, taken afresh.
+screenshot: build
+	scripts/screenshot $(BUILD)/app/orlix docs/screenshot.png
+
 # A .deb of the Release build: $(BUILD)/orlix_<version>_<arch>.deb
 package: build
 	cmake --build $(BUILD) --target package
