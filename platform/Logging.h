@@ -6,5 +6,6 @@
 // end-to-end tests watch them to see what reached the game.
 Q_DECLARE_LOGGING_CATEGORY(lcKeys)    // keys delivered to the view
 Q_DECLARE_LOGGING_CATEGORY(lcSound)   // sounds asked for
+Q_DECLARE_LOGGING_CATEGORY(lcAudio)   // the audio output opening, failing or lost
 Q_DECLARE_LOGGING_CATEGORY(lcPaint)   // repaints of the view
 Q_DECLARE_LOGGING_CATEGORY(lcDialogs) // what the modal boxes show

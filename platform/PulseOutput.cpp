@@ -14,7 +14,9 @@ using namespace std::chrono_literals;
 constexpr int kBytesPerMs = SoundClip::kSampleRate * 2 / 1000;
 // Small chunks keep the delay from a key to its sound short.
 constexpr int kChunkBytes = 10 * kBytesPerMs;
-constexpr uint32_t kTargetLatencyBytes = 60 * kBytesPerMs;
+// What the server holds ahead: room for this thread to be late on a busy
+// machine without the stream running dry, which loses the sound after it.
+constexpr uint32_t kTargetLatencyBytes = 100 * kBytesPerMs;
 constexpr auto kRetryInterval = 3s;
 // How long the end of the run waits for the thread before leaving it.
 constexpr auto kStopWait = 200ms;
@@ -34,9 +36,9 @@ pa_simple* Connect() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     if (stream != nullptr)
-        qCDebug(lcSound) << "output open after" << ms.count() << "ms";
+        qCDebug(lcAudio) << "output open after" << ms.count() << "ms";
     else
-        qCDebug(lcSound) << "no output:" << pa_strerror(error);
+        qCDebug(lcAudio) << "no output:" << pa_strerror(error);
     return stream;
 }
 } // namespace
@@ -93,7 +95,7 @@ void PulseOutput::Feed(Shared& shared, pa_simple* stream) {
         shared.queue.Take(chunk, kChunkBytes);
         int error = 0;
         if (pa_simple_write(stream, chunk, kChunkBytes, &error) < 0) {
-            qCDebug(lcSound) << "output lost:" << pa_strerror(error);
+            qCDebug(lcAudio) << "output lost:" << pa_strerror(error);
             shared.state = State::Unavailable;
             return;
         }

@@ -27,10 +27,13 @@ public:
     State CurrentState() const;
 
 private:
+    // A third of a second of sounds may wait behind the one playing.
+    static constexpr qsizetype kWaitingLimitBytes = 22050 * 2 / 3;
+
     // Shared with the thread, which may outlive this object when the
     // server stalls at exit.
     struct Shared {
-        SoundQueue queue;
+        SoundQueue queue{kWaitingLimitBytes};
         std::atomic<State> state{State::Connecting};
         std::atomic<bool> stop{false};
         std::atomic<bool> wanted{false}; // a sound was asked for while unavailable

@@ -5,12 +5,19 @@
 
 void SoundQueue::Play(const QByteArray& pcm) {
     const std::lock_guard lock(m_mutex);
-    if (m_taken == 0)
-        m_sounds.clear();
-    else
-        m_sounds.resize(1);
     if (!pcm.isEmpty())
         m_sounds.push_back(pcm);
+    const size_t begun = m_taken > 0 ? 1 : 0;
+    while (m_sounds.size() > begun + 1 && WaitingBytes() > m_limit)
+        m_sounds.erase(m_sounds.begin() + qsizetype(begun));
+}
+
+// Bytes of the sounds not begun yet.
+qsizetype SoundQueue::WaitingBytes() const {
+    qsizetype bytes = 0;
+    for (const QByteArray& sound : m_sounds)
+        bytes += sound.size();
+    return bytes - (m_taken > 0 ? m_sounds.front().size() : 0);
 }
 
 qsizetype SoundQueue::Take(char* out, qsizetype bytes) {

@@ -1,18 +1,12 @@
 #include "TimeText.h"
 
-#include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
-#include <locale.h>
 
+// glibc knows each category's own encoding; LC_CTYPE's may differ (Qt
+// switches it to UTF-8 where it can).
 QByteArray TimeText::TimeCodeset() {
-    const char* name = std::setlocale(LC_TIME, nullptr);
-    const locale_t locale = newlocale(LC_CTYPE_MASK, name != nullptr ? name : "C", locale_t(0));
-    if (locale == locale_t(0))
-        return {};
-    QByteArray codeset(nl_langinfo_l(CODESET, locale));
-    freelocale(locale);
-    return codeset;
+    return QByteArray(nl_langinfo(_NL_TIME_CODESET));
 }
 
 QString TimeText::Decode(std::string_view bytes) {

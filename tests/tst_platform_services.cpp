@@ -209,10 +209,12 @@ void TestPlatformServices::queueKeepsBegunSounds_data() {
     QTest::newRow("a sound, then silence") << QStringList{"pa3", "t2", "t3"} << QByteArray("aaa..");
     QTest::newRow("a new sound waits for the one that has begun")
         << QStringList{"pa4", "t1", "pb2", "t6"} << QByteArray("aaaabb.");
-    QTest::newRow("a new sound replaces one not begun")
-        << QStringList{"pa4", "pb2", "t3"} << QByteArray("bb.");
-    QTest::newRow("only the newest waits behind a begun one")
-        << QStringList{"pa2", "t1", "pb2", "pc2", "t4"} << QByteArray("aacc.");
+    QTest::newRow("quick sounds all play, in order")
+        << QStringList{"pa2", "pb2", "pc2", "t7"} << QByteArray("aabbcc.");
+    QTest::newRow("beyond the limit the oldest waiting goes")
+        << QStringList{"pa2", "pb2", "pc2", "pd2", "t7"} << QByteArray("bbccdd.");
+    QTest::newRow("a begun sound is never dropped")
+        << QStringList{"pa4", "t1", "pb4", "pc4", "t8"} << QByteArray("aaaacccc.");
     QTest::newRow("one take spans sounds")
         << QStringList{"pa2", "t1", "pb2", "t2", "t2"} << QByteArray("aabb.");
 }
@@ -220,7 +222,7 @@ void TestPlatformServices::queueKeepsBegunSounds_data() {
 void TestPlatformServices::queueKeepsBegunSounds() {
     QFETCH(QStringList, steps);
     QFETCH(QByteArray, taken);
-    SoundQueue queue;
+    SoundQueue queue(6); // bytes that may wait behind the sound playing
     QByteArray out;
     for (const QString& step : steps) {
         if (step.startsWith('p')) {

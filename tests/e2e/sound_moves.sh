@@ -21,7 +21,8 @@ stop_recording
 
 moves=$(grep -c "orlix.sound: async 130" "$LOG" || true)
 [ "$moves" -ge 25 ] || fail "only $moves moves played a sound"
-sounds_in_recording 300 200 > "$WORK/clicks"
+# Clicks may follow each other closely: each has 219 samples, the last ~140 quiet.
+sounds_in_recording 300 40 > "$WORK/clicks"
 clicks=$(wc -l < "$WORK/clicks")
 echo "moves: $moves, clicks recorded: $clicks"
 awk '{ print "  click at " $1 ": " $2 " samples, energy " $3 }' "$WORK/clicks"

@@ -10,7 +10,7 @@ start_x bare
 [ "$mode" = stalled ] && start_pulse
 start_game
 if [ "$mode" = stalled ]; then
-    grep -q "orlix.sound: output open" "$LOG" || fail "the game found no sound server"
+    grep -q "orlix.audio: output open" "$LOG" || fail "the game found no sound server"
     kill -STOP "$PULSE_PID"
 fi
 xdotool windowfocus --sync "$WINDOW"
