@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench contact-sheet clean
+.PHONY: deps build run test test-release test-asan bench contact-sheet package screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -31,6 +31,14 @@ bench: build
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
+
+# The README's picture of a game in progress, taken afresh.
+screenshot: build
+	scripts/screenshot $(BUILD)/app/orlix docs/screenshot.png
+
+# A .deb of the Release build: $(BUILD)/orlix_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -21,6 +21,8 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <cstdio>
+#include <limits>
 
 namespace {
 const QString kAllFiles = QStringLiteral("All Files (*)");
@@ -30,11 +32,21 @@ QSettings Settings() {
                      QString::fromLatin1(CORLIXApp::kAppName));
 }
 
+// On stderr too, for whoever started the program from a shell or a script.
+// A value that is not a whole number within int's range reads as 0.
+int ReadInt(const QVariant& value) {
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    return ok && number >= std::numeric_limits<int>::min() &&
+                   number <= std::numeric_limits<int>::max()
+               ? int(number)
+               : 0;
+}
+
 void ShowStartupError(const QString& text) {
+    std::fprintf(stderr, "orlix: %s\n", qPrintable(text));
     if (QGuiApplication::primaryScreen() != nullptr)
         QMessageBox::warning(nullptr, QString::fromLatin1(CORLIXApp::kAppName), text);
-    else
-        qCritical("%s", qPrintable(text));
 }
 } // namespace
 
@@ -83,13 +95,14 @@ void CORLIXApp::LoadStdProfileSettings() {
     const QFileInfo file(settings.fileName());
     if (!file.exists() && QDir().mkpath(file.absolutePath()))
         QFile(file.absoluteFilePath()).open(QIODevice::WriteOnly | QIODevice::Append);
-    bool ok = false;
-    const int pages = settings.value("Settings/PreviewPages").toInt(&ok);
-    m_nPreviewPages = ok ? pages : 0;
+    m_nPreviewPages = ReadInt(settings.value("Settings/PreviewPages"));
+    m_nPreviewPagesStored = m_nPreviewPages;
 }
 
+// Written only when it changed, so a settings file is never rewritten (and
+// whatever else it holds never reformatted) just because the program ran.
 void CORLIXApp::SaveStdProfileSettings() const {
-    if (m_nPreviewPages == 0)
+    if (m_nPreviewPages == 0 || m_nPreviewPages == m_nPreviewPagesStored)
         return;
     Settings().setValue("Settings/PreviewPages", m_nPreviewPages);
 }

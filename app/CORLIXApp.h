@@ -47,6 +47,7 @@ private:
     std::unique_ptr<CORLIXView> m_view;
     CMainFrame* m_frame = nullptr; // a top-level widget, deleted at exit
     int m_nPreviewPages = 0;
+    int m_nPreviewPagesStored = 0; // as read at start-up
 };
 
 extern CORLIXApp theApp;

@@ -12,6 +12,7 @@ public:
 
     bool OnNewDocument();
     // Opens the file for reading and closes it again: there is nothing to read.
+    // Anything but a regular file (a directory, FIFO or device) is refused.
     bool OpenFrom(const QString& path);
     // Creates the file the player chose in a save dialog, with no content.
     bool SaveAs(const QString& path);

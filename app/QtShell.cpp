@@ -4,6 +4,7 @@
 #include "CScoresDlg.h"
 #include "FittingMessageBox.h"
 #include "Logging.h"
+#include "TimeText.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -13,7 +14,7 @@
 
 void QtShell::SetMainWindowTitle(const std::string& title) {
     if (m_window != nullptr)
-        m_window->setWindowTitle(QString::fromLocal8Bit(title.c_str()));
+        m_window->setWindowTitle(TimeText::Decode(title));
 }
 
 void QtShell::ExitProcess(int status) {

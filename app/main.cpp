@@ -1,7 +1,11 @@
 #include "CORLIXApp.h"
+#include "CommandLine.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <cstdio>
+#include <vector>
 
 CORLIXApp theApp;
 
@@ -22,16 +26,62 @@ void PreferX11WhereAvailable() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
-} // namespace
 
-int main(int argc, char** argv) {
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
+}
+
+// QApplication keeps pointers to its arguments for the whole run.
+struct ToolkitArgv {
+    explicit ToolkitArgv(const QStringList& arguments) {
+        for (const QString& argument : arguments)
+            storage.push_back(QFile::encodeName(argument));
+        for (QByteArray& argument : storage)
+            pointers.push_back(argument.data());
+        pointers.push_back(nullptr);
+        argc = int(storage.size());
+    }
+    std::vector<QByteArray> storage;
+    std::vector<char*> pointers;
+    int argc = 0;
+};
+
+int Run(const CommandLine& commandLine) {
     PreferX11WhereAvailable();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(CORLIXApp::kAppName);
+    ToolkitArgv toolkit(commandLine.ToolkitArguments());
+    QApplication app(toolkit.argc, toolkit.pointers.data());
+    QApplication::setDesktopFileName(ORLIX_APP_ID);
     QApplication::setWindowIcon(ApplicationIcon());
-    if (!theApp.InitInstance(QApplication::arguments()))
+    QStringList arguments{QApplication::applicationFilePath()};
+    if (!commandLine.Document().isEmpty())
+        arguments << commandLine.Document();
+    if (!theApp.InitInstance(arguments))
         return 1;
     const int status = QApplication::exec();
     theApp.ExitInstance();
     return status;
+}
+} // namespace
+
+// Help and version need no display, and neither touches any file.
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(CORLIXApp::kAppName);
+    QCoreApplication::setApplicationVersion(ORLIX_VERSION);
+    const CommandLine commandLine(Arguments(argc, argv));
+    switch (commandLine.What()) {
+    case CommandLine::Request::Help:
+        std::fputs(qPrintable(commandLine.HelpText()), stdout);
+        return 0;
+    case CommandLine::Request::Version:
+        std::fputs(qPrintable(commandLine.VersionText()), stdout);
+        return 0;
+    case CommandLine::Request::Run:
+        break;
+    }
+    for (const QString& warning : commandLine.Warnings())
+        std::fprintf(stderr, "orlix: %s\n", qPrintable(warning));
+    return Run(commandLine);
 }

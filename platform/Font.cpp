@@ -1,5 +1,7 @@
 #include "Font.h"
 
+#include "ApplicationFonts.h"
+
 #include <QFontMetrics>
 #include <cstdlib>
 
@@ -21,7 +23,10 @@ QFont Font::BaseFont(std::string_view face) {
     bool bold = face.size() > kBoldSuffix.size() && face.ends_with(kBoldSuffix);
     if (bold)
         face.remove_suffix(kBoldSuffix.size());
-    QFont font(QString::fromLatin1(face.data(), qsizetype(face.size())));
+    QString family = QString::fromLatin1(face.data(), qsizetype(face.size()));
+    if (family == QLatin1String("Arial") && !ApplicationFonts::ArialFamily().isEmpty())
+        family = ApplicationFonts::ArialFamily();
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     // Grey antialiasing only: coloured fringes could land on pure green.

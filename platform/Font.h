@@ -6,6 +6,7 @@
 // A font asked for by face name and cell height in pixels (ascent + descent).
 // A face name ending in " Bold" means that family in bold weight; a family
 // that is missing falls back to a sans-serif face of the same height.
+// "Arial" is drawn with the face built into the program (ApplicationFonts).
 class Font {
 public:
     Font() = default;

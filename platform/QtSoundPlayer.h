@@ -1,18 +1,16 @@
 #pragma once
 
 #include "ISoundPlayer.h"
+#include "SoundClip.h"
 
-#include <QAudioFormat>
-#include <QBuffer>
-#include <QByteArray>
 #include <map>
 #include <memory>
+#include <optional>
 
-class QAudioSink;
+class PulseOutput;
 
-// Plays the embedded :/sound/<id>.wav files through the default audio
-// output. Each sound is decoded once; silence is padded after it in memory
-// because the sink would otherwise cut its last ~100 ms off.
+// Plays the embedded :/sound/<id>.wav files through one output stream that
+// stays open for the whole run. Each sound is decoded once.
 class QtSoundPlayer : public ISoundPlayer {
 public:
     QtSoundPlayer();
@@ -22,18 +20,8 @@ public:
     void PlaySoundWait(int id) override;
 
 private:
-    struct Clip {
-        QAudioFormat format;
-        QByteArray pcm;
-        int durationMs = 0;
-        bool valid = false;
-    };
+    const std::optional<SoundClip>& Load(int id);
 
-    const Clip& Load(int id);
-    bool Start(const Clip& clip);
-    void Stop();
-
-    std::map<int, Clip> m_clips;
-    std::unique_ptr<QAudioSink> m_sink;
-    std::unique_ptr<QBuffer> m_buffer;
+    std::map<int, std::optional<SoundClip>> m_clips;
+    std::unique_ptr<PulseOutput> m_output;
 };

@@ -1,11 +1,19 @@
+#include "PulseOutput.h"
 #include "QtSoundPlayer.h"
+#include "SoundClip.h"
+#include "SoundQueue.h"
+#include "TimeText.h"
 #include "ViewHost.h"
 #include "VirtualKeys.h"
 #include "WaveFile.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <clocale>
+#include <ctime>
 
 namespace {
 void Put32(QByteArray& b, quint32 v) {
@@ -57,6 +65,13 @@ private slots:
     void refusesDamagedWaves_data();
     void refusesDamagedWaves();
     void missingSoundReturnsAtOnce();
+    void noServerMeansNoWait();
+    void clipsBecomeSixteenBitMono_data();
+    void clipsBecomeSixteenBitMono();
+    void queueKeepsBegunSounds_data();
+    void queueKeepsBegunSounds();
+    void timeTextInTheLocalesEncoding_data();
+    void timeTextInTheLocalesEncoding();
     void scalingJitterIsNoResize_data();
     void scalingJitterIsNoResize();
 };
@@ -138,6 +153,132 @@ void TestPlatformServices::missingSoundReturnsAtOnce() {
     player.PlaySoundAsync(9999);
     // Generous: this guards against a hang, not a slow machine.
     QVERIFY(timer.elapsed() < 3000);
+}
+
+// The test runs with PULSE_SERVER naming a socket that does not exist.
+void TestPlatformServices::noServerMeansNoWait() {
+    QtSoundPlayer player;
+    PulseOutput output;
+    QTRY_VERIFY_WITH_TIMEOUT(output.CurrentState() == PulseOutput::State::Unavailable, 10000);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 20; ++i)
+        output.Play(QByteArray(4410, 'x'));
+    QVERIFY(timer.elapsed() < 3000);
+}
+
+void TestPlatformServices::clipsBecomeSixteenBitMono_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("pcm"); // empty: refused
+    QTest::addColumn<int>("durationMs");
+    QByteArray eight;
+    eight.append(char(128)).append(char(0)).append(char(255)).append(char(129));
+    QTest::newRow("8 bit unsigned, silence 128")
+        << Wave(8, 18, eight) << QByteArray::fromHex("00000080007f0001") << 0;
+    QTest::newRow("16 bit as it is")
+        << Wave(16, 16, QByteArray(44100, char(1))) << QByteArray(44100, char(1)) << 1000;
+    QByteArray stereo = Wave(16, 16, QByteArray(8, char(1)));
+    qToLittleEndian(quint16(2), stereo.data() + stereo.indexOf("fmt ") + 10);
+    QTest::newRow("stereo is refused") << stereo << QByteArray() << 0;
+    QByteArray rate = Wave(16, 16, QByteArray(8, char(1)));
+    qToLittleEndian(quint32(44100), rate.data() + rate.indexOf("fmt ") + 12);
+    QTest::newRow("another rate is refused") << rate << QByteArray() << 0;
+}
+
+void TestPlatformServices::clipsBecomeSixteenBitMono() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, pcm);
+    QFETCH(int, durationMs);
+    const auto wave = WaveFile::Parse(file);
+    QVERIFY(wave.has_value());
+    const auto clip = SoundClip::FromWave(*wave);
+    QCOMPARE(clip.has_value(), !pcm.isEmpty());
+    if (clip) {
+        QCOMPARE(clip->pcm.toHex(), pcm.toHex());
+        QCOMPARE(clip->durationMs, durationMs);
+    }
+}
+
+// A script of steps: "p<letter><count>" queues a sound of count bytes of
+// that letter, "t<count>" takes count bytes; expected is everything taken,
+// silence shown as '.'.
+void TestPlatformServices::queueKeepsBegunSounds_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QByteArray>("taken");
+    QTest::newRow("silence when idle") << QStringList{"t4"} << QByteArray("....");
+    QTest::newRow("a sound, then silence") << QStringList{"pa3", "t2", "t3"} << QByteArray("aaa..");
+    QTest::newRow("a new sound waits for the one that has begun")
+        << QStringList{"pa4", "t1", "pb2", "t6"} << QByteArray("aaaabb.");
+    QTest::newRow("quick sounds all play, in order")
+        << QStringList{"pa2", "pb2", "pc2", "t7"} << QByteArray("aabbcc.");
+    QTest::newRow("beyond the limit the oldest waiting goes")
+        << QStringList{"pa2", "pb2", "pc2", "pd2", "t7"} << QByteArray("bbccdd.");
+    QTest::newRow("a begun sound is never dropped")
+        << QStringList{"pa4", "t1", "pb4", "pc4", "t8"} << QByteArray("aaaacccc.");
+    QTest::newRow("one take spans sounds")
+        << QStringList{"pa2", "t1", "pb2", "t2", "t2"} << QByteArray("aabb.");
+}
+
+void TestPlatformServices::queueKeepsBegunSounds() {
+    QFETCH(QStringList, steps);
+    QFETCH(QByteArray, taken);
+    SoundQueue queue(6); // bytes that may wait behind the sound playing
+    QByteArray out;
+    for (const QString& step : steps) {
+        if (step.startsWith('p')) {
+            queue.Play(QByteArray(step.mid(2).toInt(), step.at(1).toLatin1()));
+            continue;
+        }
+        QByteArray chunk(step.mid(1).toInt(), '?');
+        const qsizetype sound = queue.Take(chunk.data(), chunk.size());
+        QCOMPARE(chunk.count('\0'), chunk.size() - sound);
+        out += chunk.replace('\0', '.');
+    }
+    QCOMPARE(out, taken);
+    QVERIFY(queue.IsIdle());
+}
+
+void TestPlatformServices::timeTextInTheLocalesEncoding_data() {
+    QTest::addColumn<QString>("source");  // locale source, empty for "C"
+    QTest::addColumn<QString>("charset"); // its encoding
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Turkish, ISO-8859-9") << "tr_TR"
+                                         << "ISO-8859-9" << QString("Çrş 18 Şub");
+    QTest::newRow("Turkish, UTF-8") << "tr_TR"
+                                    << "UTF-8" << QString("Çrş 18 Şub");
+    QTest::newRow("Russian, KOI8-R") << "ru_RU"
+                                     << "KOI8-R" << QString("Ср 18 фев");
+    QTest::newRow("C") << ""
+                       << "" << QString("Wed 18 Feb");
+}
+
+// The locales are compiled here, so the test needs only the locale sources.
+void TestPlatformServices::timeTextInTheLocalesEncoding() {
+    QFETCH(QString, source);
+    QFETCH(QString, charset);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QString name = "C";
+    if (!source.isEmpty()) {
+        name = source + "." + charset;
+        const int status =
+            QProcess::execute("localedef", {"-i", source, "-f", charset, dir.filePath(name)});
+        QVERIFY2(status == 0 || status == 1, "localedef failed: is the locales package there?");
+        qputenv("LOCPATH", dir.path().toLocal8Bit());
+    }
+    const QByteArray before = std::setlocale(LC_TIME, nullptr);
+    QVERIFY(std::setlocale(LC_TIME, name.toLatin1().constData()) != nullptr);
+    std::tm day{};
+    day.tm_year = 2026 - 1900;
+    day.tm_mon = 1;
+    day.tm_mday = 18;
+    day.tm_wday = 3;
+    char buffer[64];
+    const size_t length = std::strftime(buffer, sizeof buffer, "%a %d %b", &day);
+    const QString decoded = TimeText::Decode({buffer, length});
+    std::setlocale(LC_TIME, before.constData());
+    qunsetenv("LOCPATH");
+    QCOMPARE(decoded, expected);
 }
 
 void TestPlatformServices::scalingJitterIsNoResize_data() {

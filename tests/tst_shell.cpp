@@ -3,6 +3,7 @@
 #include "CORLIXApp.h"
 #include "CORLIXDoc.h"
 #include "CommandIds.h"
+#include "CommandLine.h"
 #include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
 #include "RecordingView.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(QKeyCombination)
 Q_DECLARE_METATYPE(WindowPlacement)
@@ -57,6 +59,10 @@ private slots:
     void closedDialogRepaintsWhatItCovered();
     void frameHasNoButtonsToolbarOrStatusBar();
     void documentNeverOverwritesAFileItDidNotChoose();
+    void onlyARegularFileOpensAsDocument_data();
+    void onlyARegularFileOpensAsDocument();
+    void commandLine_data();
+    void commandLine();
     void settingsPathExistsAndAnOrdinaryRunWritesNothing_data();
     void settingsPathExistsAndAnOrdinaryRunWritesNothing();
     void newLeavesTheGameAsItWas();
@@ -241,12 +247,93 @@ void TestShell::documentNeverOverwritesAFileItDidNotChoose() {
     QCOMPARE(ReadAll(dir.filePath("chosen")), QByteArray());
 }
 
+void TestShell::onlyARegularFileOpensAsDocument_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("regular file") << "file" << true;
+    QTest::newRow("empty name") << "" << false;
+    QTest::newRow("missing") << "missing" << false;
+    QTest::newRow("directory") << "directory" << false;
+    QTest::newRow("FIFO, which would wait for a writer") << "fifo" << false;
+    QTest::newRow("device") << "/dev/null" << false;
+    QTest::newRow("link to a regular file") << "link" << true;
+}
+
+void TestShell::onlyARegularFileOpensAsDocument() {
+    QFETCH(QString, kind);
+    QFETCH(bool, opens);
+    QTemporaryDir dir;
+    QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
+    QDir(dir.path()).mkdir("directory");
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+    QVERIFY(QFile::link(dir.filePath("file"), dir.filePath("link")));
+    const QString path = kind.startsWith('/') || kind.isEmpty() ? kind : dir.filePath(kind);
+    CORLIXDoc doc;
+    QCOMPARE(doc.OpenFrom(path), opens);
+    QCOMPARE(doc.Title(), opens ? QFileInfo(path).fileName() : QString("Untitled"));
+}
+
+void TestShell::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("request");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QStringList>("toolkit");
+    using R = CommandLine::Request;
+    const QStringList bare{"/usr/bin/orlix"};
+    QTest::newRow("nothing") << bare << int(R::Run) << "" << 0 << bare;
+    QTest::newRow("a document") << QStringList{"orlix", "a.orx"} << int(R::Run) << "a.orx" << 0
+                                << QStringList{"orlix"};
+    QTest::newRow("--help") << QStringList{"orlix", "--help", "a.orx"} << int(R::Help) << "a.orx"
+                            << 0 << QStringList{"orlix"};
+    QTest::newRow("-h") << QStringList{"orlix", "-h"} << int(R::Help) << "" << 0
+                        << QStringList{"orlix"};
+    QTest::newRow("--version") << QStringList{"orlix", "--version"} << int(R::Version) << "" << 0
+                               << QStringList{"orlix"};
+    QTest::newRow("unknown options start normally")
+        << QStringList{"orlix", "--fullscreen", "-x", "a.orx"} << int(R::Run) << "a.orx" << 2
+        << QStringList{"orlix"};
+    QTest::newRow("a second document is ignored")
+        << QStringList{"orlix", "a", "b"} << int(R::Run) << "a" << 1 << QStringList{"orlix"};
+    QTest::newRow("a file named like an option")
+        << QStringList{"orlix", "--", "--help"} << int(R::Run) << "--help" << 0
+        << QStringList{"orlix"};
+    QTest::newRow("display and platform reach the toolkit")
+        << QStringList{"orlix", "-platform", "xcb", "--display=:3"} << int(R::Run) << "" << 0
+        << QStringList{"orlix", "-platform", "xcb", "-display", ":3"};
+    QTest::newRow("a style sheet file is not read")
+        << QStringList{"orlix", "-stylesheet", "x.qss"} << int(R::Run) << "x.qss" << 1
+        << QStringList{"orlix"};
+}
+
+void TestShell::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, request);
+    QFETCH(QString, document);
+    QFETCH(int, warnings);
+    QFETCH(QStringList, toolkit);
+    const CommandLine line(arguments);
+    QCOMPARE(int(line.What()), request);
+    QCOMPARE(line.Document(), document);
+    QCOMPARE(line.Warnings().size(), warnings);
+    QCOMPARE(line.ToolkitArguments(), toolkit);
+    QVERIFY(line.HelpText().contains(QFileInfo(arguments.first()).fileName() + " [options]"));
+}
+
 void TestShell::settingsPathExistsAndAnOrdinaryRunWritesNothing_data() {
     QTest::addColumn<QByteArray>("stored"); // empty: no settings file at all
     QTest::addColumn<int>("pages");
     QTest::newRow("first run") << QByteArray() << 0;
     QTest::newRow("unreadable value") << QByteArray("[Settings]\nPreviewPages=lots\n") << 0;
     QTest::newRow("a stored count") << QByteArray("[Settings]\nPreviewPages=3\n") << 3;
+    QTest::newRow("negative") << QByteArray("[Settings]\nPreviewPages=-7\n") << -7;
+    QTest::newRow("too large for an int")
+        << QByteArray("[Settings]\nPreviewPages=99999999999\n") << 0;
+    QTest::newRow("just fits") << QByteArray("[Settings]\nPreviewPages=2147483647\n") << 2147483647;
+    QTest::newRow("stray bytes after valid settings")
+        << QByteArray("[Settings]\nPreviewPages=3\n\xff\xfe\x01 not settings \xc3") << 3;
+    QTest::newRow("stray bytes, value too large")
+        << QByteArray("[Settings]\nPreviewPages=4294967296\n\xff\xfe") << 0;
 }
 
 void TestShell::settingsPathExistsAndAnOrdinaryRunWritesNothing() {

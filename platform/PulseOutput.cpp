@@ -1,0 +1,112 @@
+#include "PulseOutput.h"
+
+#include "Logging.h"
+#include "SoundClip.h"
+
+#include <chrono>
+#include <pulse/error.h>
+#include <pulse/simple.h>
+#include <thread>
+
+namespace {
+using namespace std::chrono_literals;
+
+constexpr int kBytesPerMs = SoundClip::kSampleRate * 2 / 1000;
+// Small chunks keep the delay from a key to its sound short.
+constexpr int kChunkBytes = 10 * kBytesPerMs;
+// What the server holds ahead: room for this thread to be late on a busy
+// machine without the stream running dry, which loses the sound after it.
+constexpr uint32_t kTargetLatencyBytes = 100 * kBytesPerMs;
+constexpr auto kRetryInterval = 3s;
+// How long the end of the run waits for the thread before leaving it.
+constexpr auto kStopWait = 200ms;
+
+pa_simple* Connect() {
+    const auto started = std::chrono::steady_clock::now();
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
+    pa_buffer_attr attr{};
+    attr.maxlength = uint32_t(-1);
+    attr.tlength = kTargetLatencyBytes;
+    attr.prebuf = uint32_t(-1);
+    attr.minreq = uint32_t(kChunkBytes);
+    attr.fragsize = uint32_t(-1);
+    int error = 0;
+    pa_simple* stream = pa_simple_new(nullptr, "O.R.L.I.X.", PA_STREAM_PLAYBACK, nullptr,
+                                      "Game sounds", &spec, nullptr, &attr, &error);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started);
+    if (stream != nullptr)
+        qCDebug(lcAudio) << "output open after" << ms.count() << "ms";
+    else
+        qCDebug(lcAudio) << "no output:" << pa_strerror(error);
+    return stream;
+}
+} // namespace
+
+PulseOutput::PulseOutput() : m_shared(std::make_shared<Shared>()) {
+    std::thread(Run, m_shared).detach();
+}
+
+// The thread is told to stop and given a moment; a thread stuck in a
+// stalled server is left behind rather than holding up the exit.
+PulseOutput::~PulseOutput() {
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->stop = true;
+    m_shared->wake.notify_all();
+    m_shared->wake.wait_for(lock, kStopWait, [this] { return m_shared->finished; });
+}
+
+void PulseOutput::Play(const QByteArray& pcm) {
+    if (CurrentState() == State::Unavailable) {
+        const std::lock_guard lock(m_shared->mutex);
+        m_shared->wanted = true;
+        m_shared->wake.notify_all();
+        return;
+    }
+    m_shared->queue.Play(pcm);
+}
+
+PulseOutput::State PulseOutput::CurrentState() const {
+    return m_shared->state;
+}
+
+void PulseOutput::Run(std::shared_ptr<Shared> shared) {
+    while (!shared->stop) {
+        pa_simple* stream = Connect();
+        if (stream == nullptr) {
+            shared->state = State::Unavailable;
+            WaitForRetry(*shared);
+            continue;
+        }
+        shared->state = State::Open;
+        Feed(*shared, stream);
+        pa_simple_free(stream);
+    }
+    const std::lock_guard lock(shared->mutex);
+    shared->finished = true;
+    shared->wake.notify_all();
+}
+
+// Writes until told to stop or the server goes away; each write waits
+// until the server has room, which paces the loop at the playing speed.
+void PulseOutput::Feed(Shared& shared, pa_simple* stream) {
+    char chunk[kChunkBytes];
+    while (!shared.stop) {
+        shared.queue.Take(chunk, kChunkBytes);
+        int error = 0;
+        if (pa_simple_write(stream, chunk, kChunkBytes, &error) < 0) {
+            qCDebug(lcAudio) << "output lost:" << pa_strerror(error);
+            shared.state = State::Unavailable;
+            return;
+        }
+    }
+}
+
+// Without a server nothing is tried again until a sound is asked for, and
+// then not more often than the retry interval.
+void PulseOutput::WaitForRetry(Shared& shared) {
+    std::unique_lock lock(shared.mutex);
+    shared.wanted = false;
+    shared.wake.wait_for(lock, kRetryInterval, [&shared] { return shared.stop.load(); });
+    shared.wake.wait(lock, [&shared] { return shared.stop || shared.wanted; });
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SoundQueue.h"
+
+#include <QByteArray>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+// One PulseAudio output stream (PipeWire serves it too) that stays open
+// for the whole run and is fed from a thread of its own: silence between
+// the sounds, so no sound ever waits for a stream to start and none loses
+// its beginning. The game's thread only queues samples and never calls
+// into the audio library, so a missing or stalled server cannot hold it.
+class PulseOutput {
+public:
+    enum class State { Connecting, Open, Unavailable };
+
+    PulseOutput();
+    ~PulseOutput();
+    PulseOutput(const PulseOutput&) = delete;
+    PulseOutput& operator=(const PulseOutput&) = delete;
+
+    // Signed 16-bit mono samples at 22050 per second.
+    void Play(const QByteArray& pcm);
+    State CurrentState() const;
+
+private:
+    // A third of a second of sounds may wait behind the one playing.
+    static constexpr qsizetype kWaitingLimitBytes = 22050 * 2 / 3;
+
+    // Shared with the thread, which may outlive this object when the
+    // server stalls at exit.
+    struct Shared {
+        SoundQueue queue{kWaitingLimitBytes};
+        std::atomic<State> state{State::Connecting};
+        std::atomic<bool> stop{false};
+        std::atomic<bool> wanted{false}; // a sound was asked for while unavailable
+        std::mutex mutex;
+        std::condition_variable wake;
+        bool finished = false;
+    };
+    static void Run(std::shared_ptr<Shared> shared);
+    static void Feed(Shared& shared, struct pa_simple* stream);
+    static void WaitForRetry(Shared& shared);
+
+    std::shared_ptr<Shared> m_shared;
+};

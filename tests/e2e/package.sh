@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The Debian package: built by CPack, its control file names the run-time
+# packages (read from the binary by dpkg-shlibdeps), it holds exactly the
+# installed files under /usr, and unpacked into a throw-away root the
+# program starts and paints. Needs BUILD_DIR.
+source "$(dirname "$0")/lib.sh"
+cpack -G DEB --config "${BUILD_DIR:?}/CPackConfig.cmake" -B "$WORK/pkg" > "$WORK/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$WORK/cpack.log")"
+deb=$(ls "$WORK"/pkg/orlix_*.deb)
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = orlix ] || fail "package name $(field Package)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
+depends=$(field Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libpulse0 qt6-qpa-plugins libc6; do
+    grep -Eq "(^|, )$needed( |,|$)" <<< "$depends" || fail "Depends lacks $needed"
+done
+grep -q "pulseaudio | pipewire-pulse" <<< "$(field Recommends)" || fail "no sound server recommended"
+
+dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '/$' | sort > "$WORK/files"
+cmake --install "$BUILD_DIR" --prefix "$WORK/usr-install" > /dev/null
+(cd "$WORK/usr-install" && find . -type f | sed 's|^\./|./usr/|' | sort) > "$WORK/installed"
+diff "$WORK/installed" "$WORK/files" || fail "the package's files differ from an install"
+
+root="$WORK/root"
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/org.example.Orlix.desktop" ||
+    fail "packaged desktop entry invalid"
+start_x bare
+ORLIX="$root/usr/bin/orlix"
+start_game
+kill -0 "$GAME_PID" || fail "the packaged game ended"
+echo "package: ok ($(basename "$deb"))"

@@ -1,0 +1,62 @@
+# Sound steps of the end-to-end tests: a PulseAudio server with a null sink
+# that the game plays to, a recording of what reaches that sink, and the
+# sounds found in the recording. Source after lib.sh.
+
+PULSE_PID=""
+REC_PID=""
+REC="$WORK/rec.raw"
+
+start_pulse() {
+    export XDG_RUNTIME_DIR="$WORK/pulse-runtime"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-null-sink \
+        --load=module-native-protocol-unix >"$WORK/pulse.log" 2>&1 &
+    PULSE_PID=$!
+    wait_for 10 pactl info || fail "no sound server"
+    export KEEP_RUNTIME=1
+}
+
+stop_pulse() {
+    [ -n "$PULSE_PID" ] || return 0
+    kill -CONT "$PULSE_PID" 2>/dev/null || true
+    kill "$PULSE_PID" 2>/dev/null || true
+    PULSE_PID=""
+}
+
+# Call it with the game running: the sink's monitor delivers nothing while
+# no stream plays, and parec itself takes a moment to begin.
+start_recording() {
+    parec --latency-msec=20 -d null.monitor --raw --format=s16le --rate=22050 --channels=1 \
+        >"$REC" &
+    REC_PID=$!
+    wait_for 10 test -s "$REC" || fail "nothing recorded"
+}
+
+# parec loses what it still buffers unless stopped gently, after a pause.
+stop_recording() {
+    sleep 1
+    kill -INT "$REC_PID"
+    wait "$REC_PID" || true
+    REC_PID=""
+}
+
+# One line per sound in the recording: "start length energy", in samples at
+# 22050 Hz, energy as the sum of squares / 2^20. A sound is a run of samples
+# louder than the threshold; runs closer than the gap belong together.
+sounds_in_recording() { # sounds_in_recording THRESHOLD GAP
+    od -An -v -td2 -w2 "$REC" | awk -v t="$1" -v gap="$2" '
+        function flush() { if (len) printf "%d %d %d\n", start, len, int(e / 1048576); len = 0; e = 0 }
+        { v = $1 + 0; i = NR - 1
+          if (v > t || v < -t) {
+              if (len && i - last > gap) flush()
+              if (!len) start = i
+              len = i - start + 1; last = i
+          }
+          if (len) e += v * v }
+        END { flush() }'
+}
+
+trap 'stop_pulse; [ -n "$REC_PID" ] && kill "$REC_PID" 2>/dev/null; cleanup' EXIT
+
+# The byte offset of a wave file's samples: just after its "data" header.
+wave_samples_at() { echo $(($(grep -obUa data "$1" | head -n 1 | cut -d: -f1) + 8)); }

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sound never holds the game: with the sound server stopped (SIGSTOP) each
+# refused key is handled after no more than its brr's length, and without
+# any server the game plays silently. Either way it still quits at once.
+# Usage: sound_stalled.sh stalled|none
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sound_lib.sh"
+mode=${1:?stalled or none}
+start_x bare
+[ "$mode" = stalled ] && start_pulse
+start_game
+if [ "$mode" = stalled ]; then
+    grep -q "orlix.audio: output open" "$LOG" || fail "the game found no sound server"
+    kill -STOP "$PULSE_PID"
+fi
+xdotool windowfocus --sync "$WINDOW"
+started=$SECONDS
+xdotool key --delay 20 Left Up Right Down Left Up Right Down
+# Eight brrs take two seconds; a server that holds the game takes 30 s each.
+wait_for 20 sh -c "[ \$(grep -c 'orlix.keys: OnKeyDown' '$LOG') -ge 8 ]" ||
+    fail "the keys were not handled in time"
+echo "8 refused keys handled in about $((SECONDS - started)) s"
+[ "$(grep -c "orlix.sound: wait 136" "$LOG")" -eq 8 ] || fail "not every key asked for a brr"
+press alt+F4
+wait_game_end 10
+[ "$GAME_STATUS" = 0 ] || fail "quitting gave status $GAME_STATUS"
+echo "sound $mode: ok"
