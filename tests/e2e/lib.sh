@@ -211,6 +211,20 @@ press() {
 
 screenshot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
 
+# The game's window as the game drew it, placed where it stands on a
+# screen-sized picture. Read from the window itself: a compositing window
+# manager on a virtual display can put a frame on the screen seconds late.
+game_screenshot() {
+    local wx wy size
+    wx=$(window_field "Absolute upper-left X")
+    wy=$(window_field "Absolute upper-left Y")
+    size=$(xwininfo -root | sed -n 's/^ *-geometry \([0-9]*x[0-9]*\).*/\1/p')
+    import -window "$WINDOW" "$WORK/$1-window.png"
+    convert -size "$size" xc:white "$WORK/$1-window.png" -geometry "+$wx+$wy" -composite \
+        "$WORK/$1.png"
+    echo "$WORK/$1.png"
+}
+
 pixel() { # pixel FILE X Y -> "r,g,b"
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }

@@ -46,7 +46,7 @@ on_screen() { # on_screen WINDOW
 # corner rightly leaves it out.
 view_shot() { # view_shot NAME -> the picture's path
     local file ox oy w h
-    file=$(screenshot "$1")
+    file=$(game_screenshot "$1")
     read -r ox oy <<< "$(view_origin)"
     read -r w h <<< "$(first_paint_size)"
     convert "$file" -crop "${w}x${h}+${ox}+${oy}" +repage -fill white \

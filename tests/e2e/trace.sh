@@ -17,7 +17,7 @@ bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
 # shows TEXT pixel for pixel as the game's own text drawing gives it.
 line_shows() { # line_shows TEXT TOP
     "$TESTTOOL" text "$1" 250 25 "$WORK/line.png" || fail "cannot render '$1'"
-    [ "$(differing_pixels "$(screenshot line-check)" $((ox + bl)) $((oy + bt + $2)) \
+    [ "$(differing_pixels "$(game_screenshot line-check)" $((ox + bl)) $((oy + bt + $2)) \
         "$WORK/line.png")" = 0 ]
 }
 arrow_keys_handled() { grep -cE 'orlix.keys: OnKeyDown (37|38|39|40)$' "$LOG"; }
@@ -64,7 +64,7 @@ for line in "Misses:   0:250" "Hits: 496:275" "Score: 100:300" "Moves Left:   0:
     "Move Count: 496:-47" "Hit Count: 496:-69"; do
     wait_for 10 line_shows "${line%:*}" "${line##*:}" || fail "'${line%:*}' is not on the screen"
 done
-shot=$(screenshot finished)
+shot=$(game_screenshot finished)
 [ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq 0 ] ||
     fail "green is left on the board"
 [ "$(grep -c 'orlix.sound: wait' "$LOG")" -eq "$refusals" ] || fail "a move was refused"
@@ -102,7 +102,7 @@ wait_for 10 line_shows "Score: 100" 300 || fail "the score is gone after the dia
 # End: back to choosing, the board blank and the navy prompt shown.
 press End
 prompt_shown() {
-    shot=$(screenshot selecting)
+    shot=$(game_screenshot selecting)
     [ "$(count_colour "$shot" $((ox + 10)) $((oy + 41)) 600 16 0,0,92)" -gt 50 ]
 }
 wait_for 10 prompt_shown || fail "no prompt"
