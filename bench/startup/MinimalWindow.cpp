@@ -1,5 +1,8 @@
 // The floor for start-up figures: an empty maximized Qt Widgets window that
-// logs its first paint the way the game does.
+// reports its first frame the way the game does, once the window system
+// holds it.
+#include "WindowSystemSync.h"
+
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QMainWindow>
@@ -11,10 +14,19 @@ Q_LOGGING_CATEGORY(lcPaint, "orlix.paint", QtWarningMsg)
 class EmptyView : public QWidget {
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (!m_painted)
-            qCDebug(lcPaint) << "OnDraw" << size();
-        m_painted = true;
         QPainter(this).fillRect(rect(), Qt::white);
+        if (m_painted)
+            return;
+        m_painted = true;
+        qCDebug(lcPaint) << "OnDraw" << size();
+        if (lcPaint().isDebugEnabled())
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    WindowSystemSync::RoundTrip();
+                    qCDebug(lcPaint) << "first frame on screen";
+                },
+                Qt::QueuedConnection);
     }
 
 private:

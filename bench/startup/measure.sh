@@ -1,47 +1,107 @@
 #!/usr/bin/env bash
-# Start-up time (process start to first paint) and memory (RSS after the
-# first paint) of the game next to an empty maximized Qt window, in the same
-# run, under Xvfb with openbox. Usage: measure.sh BUILD-DIR [RUNS]
+# Start-up time (process start to the first frame the X server holds) and
+# memory (RSS half a second later) of the game next to an empty maximized Qt
+# window, under Xvfb 800 x 600 with no window manager and with openbox. The
+# runs of the two programs alternate, so a noisy machine hurts both alike.
+# Prints the rows of the performance table (bench/run.sh prints its head).
+# Usage: measure.sh BUILD-DIR [RUNS] [WINDOW-MANAGERS]
 set -euo pipefail
 build=${1:?build folder}
-runs=${2:-9}
+runs=${2:-15}
+managers=${3:-"none openbox"}
+probe="$build/bench/orlix-startup-probe"
+game="$build/app/orlix"
+floor="$build/bench/orlix-minimal-window"
+settle_ms=500
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-until [ -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-until xprop -root _NET_SHOWING_DESKTOP 2>/dev/null | grep -q "= "; do sleep 0.1; done
-sleep 0.5
+# The settings and runtime folders are the run's own: no sound server is
+# reached, and the player's settings are left alone.
 export XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# One run: prints "milliseconds-to-first-paint rss-kilobytes". The paint's
-# wall-clock time comes from the program's own log line.
-measure() {
-    local started pid painted rss
-    started=$(date +%s%3N)
-    QT_LOGGING_RULES="orlix.paint.debug=true" QT_MESSAGE_PATTERN="%{time yyyy-MM-dd HH:mm:ss.zzz}|%{message}" \
-        "$1" > "$work/log" 2>&1 &
-    pid=$!
-    until grep -q OnDraw "$work/log" 2>/dev/null; do sleep 0.02; done
-    sleep 0.5
-    painted=$(date -d "$(grep -m 1 OnDraw "$work/log" | cut -d'|' -f1)" +%s%3N)
-    rss=$(sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$((painted - started)) $rss"
+start_display() {
+    local fifo="$work/display.$1"
+    exec 3> "$fifo"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    until [ -s "$fifo" ]; do sleep 0.05; done
+    export DISPLAY=":$(head -n 1 "$fifo")"
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+start_window_manager() {
+    case $1 in
+    none) ;;
+    openbox)
+        openbox --sm-disable >/dev/null 2>&1 &
+        pids+=($!)
+        until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+            sleep 0.05
+        done
+        sleep 0.5
+        ;;
+    *)
+        echo "unknown window manager $1" >&2
+        exit 2
+        ;;
+    esac
+}
 
-for program in "$build/bench/orlix-minimal-window" "$build/app/orlix"; do
-    : > "$work/results"
-    for _ in $(seq "$runs"); do measure "$program" >> "$work/results"; done
-    printf '%-28s first paint %4s ms (median of %s, range %s-%s), RSS %s kB\n' \
-        "$(basename "$program")" "$(cut -d' ' -f1 "$work/results" | median)" "$runs" \
-        "$(cut -d' ' -f1 "$work/results" | sort -n | head -1)" \
-        "$(cut -d' ' -f1 "$work/results" | sort -n | tail -1)" \
-        "$(cut -d' ' -f2 "$work/results" | median)"
+# One run of one program: "ms rss-kb anon-kb file-kb shmem-kb".
+run() { "$probe" "$settle_ms" "$1"; }
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+range() { sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print lo "-" hi }'; }
+column() { cut -d' ' -f"$2" "$1"; }
+
+# "| measure | game | floor | ratio | target |"
+row() {
+    printf '| %-38s | %-22s | %-30s | %-6s | %-9s |\n' "$@"
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f MB", k / 1024 }'; }
+
+for wm in $managers; do
+    start_display "$wm"
+    start_window_manager "$wm"
+    run "$floor" > /dev/null
+    run "$game" > /dev/null
+    : > "$work/game" && : > "$work/floor"
+    for i in $(seq "$runs"); do
+        if [ $((i % 2)) -eq 1 ]; then
+            run "$floor" >> "$work/floor"
+            run "$game" >> "$work/game"
+        else
+            run "$game" >> "$work/game"
+            run "$floor" >> "$work/floor"
+        fi
+    done
+    game_ms=$(column "$work/game" 1 | median)
+    floor_ms=$(column "$work/floor" 1 | median)
+    game_kb=$(column "$work/game" 2 | median)
+    floor_kb=$(column "$work/floor" 2 | median)
+    label="window manager: $wm"
+    [ "$wm" = none ] && label="no window manager"
+    row "start-up to first frame, $label" \
+        "$game_ms ms ($(column "$work/game" 1 | range))" \
+        "empty window $floor_ms ms ($(column "$work/floor" 1 | range))" \
+        "$(ratio "$game_ms" "$floor_ms")" "<= 1.3x"
+    row "RSS after the first frame, $label" "$(mb "$game_kb")" "empty window $(mb "$floor_kb")" \
+        "$(ratio "$game_kb" "$floor_kb")" "<= 1.2x"
+    if [ -n "${ORLIX_BENCH_DETAIL:-}" ]; then
+        for f in game floor; do
+            echo "  $f: anon $(column "$work/$f" 3 | median) kB, file $(column "$work/$f" 4 | median) kB, shmem $(column "$work/$f" 5 | median) kB; ms: $(column "$work/$f" 1 | sort -n | tr '\n' ' ')" >&2
+        done
+    fi
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    pids=()
+    sleep 0.2
 done

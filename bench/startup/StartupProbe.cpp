@@ -1,0 +1,116 @@
+// Times one start-up: from just before the program is started to the moment
+// it reports its first frame on screen (the "first frame on screen" line of
+// the orlix.paint log), then reads its memory after a pause.
+//
+// Usage: orlix-startup-probe SETTLE-MS PROGRAM [ARGUMENTS...]
+// Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB"; exits 1 when the program ends
+// or stays silent for 20 s without reporting a frame.
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+using Clock = std::chrono::steady_clock;
+constexpr const char* kMarker = "first frame on screen";
+constexpr int kTimeoutMs = 20000;
+
+// Reads what the program writes until the deadline, or until the marker
+// when asked to; false when the program has gone.
+bool Drain(int fd, std::string& log, Clock::time_point deadline, bool untilMarker) {
+    char buffer[4096];
+    while (true) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0)
+            return true;
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, int(left)) <= 0)
+            continue;
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        log.append(buffer, size_t(n));
+        if (untilMarker && log.find(kMarker) != std::string::npos)
+            return true;
+    }
+}
+
+std::map<std::string, long> MemoryOf(pid_t pid) {
+    std::map<std::string, long> kb;
+    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return kb;
+    char line[256];
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        char key[64];
+        long value = 0;
+        if (std::sscanf(line, "%63[^:]: %ld kB", key, &value) == 2)
+            kb[key] = value;
+    }
+    std::fclose(file);
+    return kb;
+}
+
+void Stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 100; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SETTLE-MS PROGRAM [ARGUMENTS...]\n", argv[0]);
+        return 2;
+    }
+    const int settleMs = std::atoi(argv[1]);
+    setenv("QT_LOGGING_RULES", "orlix.paint.debug=true", 1);
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0)
+        return 2;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+
+    pid_t pid = 0;
+    const Clock::time_point started = Clock::now();
+    if (posix_spawn(&pid, argv[2], &actions, nullptr, argv + 2, environ) != 0)
+        return 2;
+    close(out[1]);
+    std::string log;
+    const bool running = Drain(out[0], log, started + std::chrono::milliseconds(kTimeoutMs), true);
+    if (!running || log.find(kMarker) == std::string::npos) {
+        std::fprintf(stderr, "%s reported no first frame:\n%s", argv[2], log.c_str());
+        Stop(pid);
+        return 1;
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    Drain(out[0], log, Clock::now() + std::chrono::milliseconds(settleMs), false);
+    const auto kb = MemoryOf(pid);
+    Stop(pid);
+    const auto value = [&kb](const char* key) {
+        const auto found = kb.find(key);
+        return found == kb.end() ? 0L : found->second;
+    };
+    std::printf("%.1f %ld %ld %ld %ld\n", ms, value("VmRSS"), value("RssAnon"), value("RssFile"),
+                value("RssShmem"));
+    return 0;
+}
