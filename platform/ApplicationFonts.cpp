@@ -1,21 +1,24 @@
 #include "ApplicationFonts.h"
 
-#include <QDir>
-#include <QFontDatabase>
+#include "ResourceData.h"
 
-QString ApplicationFonts::ArialFamily() {
-    static const QString family = Register();
+#include <QFontDatabase>
+#include <QStringList>
+
+QString ApplicationFonts::ArialFamily(bool bold) {
+    if (bold) {
+        static const QString family = Register(QStringLiteral("LiberationSans-Bold"));
+        return family;
+    }
+    static const QString family = Register(QStringLiteral("LiberationSans-Regular"));
     return family;
 }
 
-QString ApplicationFonts::Register() {
-    QString family;
-    const QStringList faces = QDir(QStringLiteral(":/font")).entryList({"*.ttf"}, QDir::Files);
-    for (const QString& face : faces) {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/font/") + face);
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (family.isEmpty() && !families.isEmpty())
-            family = families.first();
-    }
-    return family;
+QString ApplicationFonts::Register(const QString& face) {
+    const QByteArray data = ResourceData::Bytes(QStringLiteral(":/font/%1.ttf").arg(face));
+    if (data.isEmpty())
+        return {};
+    const QStringList families =
+        QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
+    return families.isEmpty() ? QString() : families.first();
 }

@@ -2,16 +2,17 @@
 
 #include <QString>
 
-// The text faces built into the program (:/font/*.ttf), registered with
-// the font database on first use. The game's "Arial" is drawn with them
-// wherever the program runs, so its layout, measured from the text, is
-// the same on every machine.
+// The text faces built into the program (:/font/*.ttf). The game's "Arial"
+// is drawn with them wherever the program runs, so its layout, measured
+// from the text, is the same on every machine. Each face is registered with
+// the font database when a font first asks for it, read in place from the
+// program's resources.
 class ApplicationFonts {
 public:
-    // The family that stands in for "Arial"; empty when none is built in
-    // (the font set-up of the machine decides then).
-    static QString ArialFamily();
+    // The family that stands in for "Arial" in that weight; empty when the
+    // face is not built in (the font set-up of the machine decides then).
+    static QString ArialFamily(bool bold);
 
 private:
-    static QString Register();
+    static QString Register(const QString& face);
 };

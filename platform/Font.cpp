@@ -3,7 +3,8 @@
 #include "ApplicationFonts.h"
 
 #include <QFontMetrics>
-#include <cstdlib>
+#include <algorithm>
+#include <map>
 
 namespace {
 constexpr std::string_view kBoldSuffix = " Bold";
@@ -24,8 +25,11 @@ QFont Font::BaseFont(std::string_view face) {
     if (bold)
         face.remove_suffix(kBoldSuffix.size());
     QString family = QString::fromLatin1(face.data(), qsizetype(face.size()));
-    if (family == QLatin1String("Arial") && !ApplicationFonts::ArialFamily().isEmpty())
-        family = ApplicationFonts::ArialFamily();
+    if (family == QLatin1String("Arial")) {
+        const QString builtIn = ApplicationFonts::ArialFamily(bold);
+        if (!builtIn.isEmpty())
+            family = builtIn;
+    }
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -35,18 +39,35 @@ QFont Font::BaseFont(std::string_view face) {
     return font;
 }
 
-// Qt sizes fonts by em, the game by cell height: take the pixel size whose
-// cell height comes closest, the smaller one on a tie so the text still fits.
+// Qt sizes fonts by em, the game by cell height: take the pixel size from
+// half the cell height to all of it whose cell height comes closest, the
+// smaller one on a tie so the text still fits. Each size tried costs a font
+// engine, so rather than trying them all, the search starts where the
+// face's proportions point and walks from there: cell heights grow with the
+// size, so the closest lie on either side of the first size that reaches
+// the cell height.
 void Font::FitCellHeight(QFont& font, int cellHeight) {
-    int bestSize = cellHeight;
-    int bestDiff = -1;
-    for (int size = cellHeight / 2; size <= cellHeight; ++size) {
-        font.setPixelSize(size < 1 ? 1 : size);
-        const int diff = std::abs(QFontMetrics(font).height() - cellHeight);
-        if (bestDiff < 0 || diff < bestDiff) {
-            bestDiff = diff;
-            bestSize = size < 1 ? 1 : size;
+    const int smallest = std::max(cellHeight / 2, 1), largest = std::max(cellHeight, 1);
+    std::map<int, int> heights;
+    const auto height = [&font, &heights](int size) {
+        const auto [known, fresh] = heights.try_emplace(size, 0);
+        if (fresh) {
+            font.setPixelSize(size);
+            known->second = QFontMetrics(font).height();
         }
-    }
-    font.setPixelSize(bestSize);
+        return known->second;
+    };
+    const int guess = int(qint64(largest) * cellHeight / std::max(height(largest), 1));
+    int reach = std::clamp(guess, smallest, largest + 1);
+    while (reach <= largest && height(reach) < cellHeight)
+        ++reach;
+    while (reach > smallest && height(reach - 1) >= cellHeight)
+        --reach;
+    int below = reach - 1;
+    while (below > smallest && height(below - 1) == height(below))
+        --below;
+    const bool belowCloser =
+        below >= smallest &&
+        (reach > largest || cellHeight - height(below) <= height(reach) - cellHeight);
+    font.setPixelSize(belowCloser ? below : reach);
 }

@@ -1,11 +1,10 @@
 #include "PulseOutput.h"
 
 #include "Logging.h"
+#include "PulseLibrary.h"
 #include "SoundClip.h"
 
 #include <chrono>
-#include <pulse/error.h>
-#include <pulse/simple.h>
 #include <thread>
 
 namespace {
@@ -21,7 +20,7 @@ constexpr auto kRetryInterval = 3s;
 // How long the end of the run waits for the thread before leaving it.
 constexpr auto kStopWait = 200ms;
 
-pa_simple* Connect() {
+pa_simple* Connect(const PulseLibrary& pulse) {
     const auto started = std::chrono::steady_clock::now();
     const pa_sample_spec spec{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
     pa_buffer_attr attr{};
@@ -31,25 +30,32 @@ pa_simple* Connect() {
     attr.minreq = uint32_t(kChunkBytes);
     attr.fragsize = uint32_t(-1);
     int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "O.R.L.I.X.", PA_STREAM_PLAYBACK, nullptr,
-                                      "Game sounds", &spec, nullptr, &attr, &error);
+    pa_simple* stream = pulse.simpleNew(nullptr, "O.R.L.I.X.", PA_STREAM_PLAYBACK, nullptr,
+                                        "Game sounds", &spec, nullptr, &attr, &error);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     if (stream != nullptr)
         qCDebug(lcAudio) << "output open after" << ms.count() << "ms";
     else
-        qCDebug(lcAudio) << "no output:" << pa_strerror(error);
+        qCDebug(lcAudio) << "no output:" << pulse.strerror(error);
     return stream;
 }
 } // namespace
 
-PulseOutput::PulseOutput() : m_shared(std::make_shared<Shared>()) {
+PulseOutput::PulseOutput() : m_shared(std::make_shared<Shared>()) {}
+
+void PulseOutput::Open() {
+    if (m_opened)
+        return;
+    m_opened = true;
     std::thread(Run, m_shared).detach();
 }
 
 // The thread is told to stop and given a moment; a thread stuck in a
 // stalled server is left behind rather than holding up the exit.
 PulseOutput::~PulseOutput() {
+    if (!m_opened)
+        return;
     std::unique_lock lock(m_shared->mutex);
     m_shared->stop = true;
     m_shared->wake.notify_all();
@@ -57,6 +63,7 @@ PulseOutput::~PulseOutput() {
 }
 
 void PulseOutput::Play(const QByteArray& pcm) {
+    Open();
     if (CurrentState() == State::Unavailable) {
         const std::lock_guard lock(m_shared->mutex);
         m_shared->wanted = true;
@@ -71,16 +78,21 @@ PulseOutput::State PulseOutput::CurrentState() const {
 }
 
 void PulseOutput::Run(std::shared_ptr<Shared> shared) {
-    while (!shared->stop) {
-        pa_simple* stream = Connect();
+    const PulseLibrary* pulse = PulseLibrary::Get();
+    if (pulse == nullptr) {
+        qCDebug(lcAudio) << "no output: the PulseAudio client library is missing";
+        shared->state = State::Unavailable;
+    }
+    while (pulse != nullptr && !shared->stop) {
+        pa_simple* stream = Connect(*pulse);
         if (stream == nullptr) {
             shared->state = State::Unavailable;
             WaitForRetry(*shared);
             continue;
         }
         shared->state = State::Open;
-        Feed(*shared, stream);
-        pa_simple_free(stream);
+        Feed(*shared, *pulse, stream);
+        pulse->simpleFree(stream);
     }
     const std::lock_guard lock(shared->mutex);
     shared->finished = true;
@@ -89,13 +101,13 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
 
 // Writes until told to stop or the server goes away; each write waits
 // until the server has room, which paces the loop at the playing speed.
-void PulseOutput::Feed(Shared& shared, pa_simple* stream) {
+void PulseOutput::Feed(Shared& shared, const PulseLibrary& pulse, pa_simple* stream) {
     char chunk[kChunkBytes];
     while (!shared.stop) {
         shared.queue.Take(chunk, kChunkBytes);
         int error = 0;
-        if (pa_simple_write(stream, chunk, kChunkBytes, &error) < 0) {
-            qCDebug(lcAudio) << "output lost:" << pa_strerror(error);
+        if (pulse.simpleWrite(stream, chunk, kChunkBytes, &error) < 0) {
+            qCDebug(lcAudio) << "output lost:" << pulse.strerror(error);
             shared.state = State::Unavailable;
             return;
         }

@@ -9,10 +9,12 @@
 #include <mutex>
 
 // One PulseAudio output stream (PipeWire serves it too) that stays open
-// for the whole run and is fed from a thread of its own: silence between
-// the sounds, so no sound ever waits for a stream to start and none loses
-// its beginning. The game's thread only queues samples and never calls
-// into the audio library, so a missing or stalled server cannot hold it.
+// from the moment it is opened to the end of the run and is fed from a
+// thread of its own: silence between the sounds, so no sound ever waits for
+// a stream to start and none loses its beginning. The game's thread only
+// queues samples and never calls into the audio library, so a missing or
+// stalled server cannot hold it. Nothing is connected before Open() or the
+// first sound, so start-up does not wait for the audio.
 class PulseOutput {
 public:
     enum class State { Connecting, Open, Unavailable };
@@ -22,7 +24,10 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // Signed 16-bit mono samples at 22050 per second.
+    // Starts connecting; once is enough.
+    void Open();
+    // Signed 16-bit mono samples at 22050 per second; opens the output
+    // first if need be.
     void Play(const QByteArray& pcm);
     State CurrentState() const;
 
@@ -42,8 +47,9 @@ private:
         bool finished = false;
     };
     static void Run(std::shared_ptr<Shared> shared);
-    static void Feed(Shared& shared, struct pa_simple* stream);
+    static void Feed(Shared& shared, const struct PulseLibrary& pulse, struct pa_simple* stream);
     static void WaitForRetry(Shared& shared);
 
     std::shared_ptr<Shared> m_shared;
+    bool m_opened = false;
 };

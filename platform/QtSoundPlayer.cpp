@@ -2,26 +2,27 @@
 
 #include "Logging.h"
 #include "PulseOutput.h"
+#include "ResourceData.h"
 #include "WaveFile.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 
 QtSoundPlayer::QtSoundPlayer() : m_output(std::make_unique<PulseOutput>()) {}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
+void QtSoundPlayer::OpenOutput() {
+    m_output->Open();
+}
+
 const std::optional<SoundClip>& QtSoundPlayer::Load(int id) {
     auto found = m_clips.find(id);
     if (found != m_clips.end())
         return found->second;
     std::optional<SoundClip> clip;
-    QFile file(QStringLiteral(":/sound/%1.wav").arg(id));
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto wave = WaveFile::Parse(file.readAll()))
-            clip = SoundClip::FromWave(*wave);
-    }
+    if (auto wave = WaveFile::Parse(ResourceData::Bytes(QStringLiteral(":/sound/%1.wav").arg(id))))
+        clip = SoundClip::FromWave(*wave);
     return m_clips.emplace(id, std::move(clip)).first->second;
 }
 

@@ -10,11 +10,15 @@
 class PulseOutput;
 
 // Plays the embedded :/sound/<id>.wav files through one output stream that
-// stays open for the whole run. Each sound is decoded once.
+// stays open once opened. Each sound is decoded once.
 class QtSoundPlayer : public ISoundPlayer {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
+
+    // Opens the output ahead of the first sound, so that it plays in full
+    // and without delay; the first sound opens it otherwise.
+    void OpenOutput();
 
     void PlaySoundAsync(int id) override;
     void PlaySoundWait(int id) override;

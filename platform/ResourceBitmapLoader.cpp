@@ -1,11 +1,13 @@
 #include "ResourceBitmapLoader.h"
 
-#include <QImage>
+#include "ResourceData.h"
 
 QString ResourceBitmapLoader::PathFor(int id) {
     return QStringLiteral(":/bitmap/%1.bmp").arg(id);
 }
 
+// Nothing is read until the pixels are needed, not even the resource's
+// size, so the pages of bitmaps never shown are never touched.
 Bitmap ResourceBitmapLoader::LoadBitmap(int id) const {
-    return Bitmap(QImage(PathFor(id), "BMP"));
+    return Bitmap::Deferred([id] { return ResourceData::Image(PathFor(id), "BMP"); });
 }

@@ -15,6 +15,8 @@ private slots:
     void arialIsTheBuiltInFace();
     void linesFitAnEightHundredPixelWindow_data();
     void linesFitAnEightHundredPixelWindow();
+    void cellHeightPicksTheClosestSize_data();
+    void cellHeightPicksTheClosestSize();
 };
 
 void TestFonts::arialIsTheBuiltInFace_data() {
@@ -51,6 +53,35 @@ void TestFonts::linesFitAnEightHundredPixelWindow() {
     const Font font("Arial Bold", 18);
     QVERIFY2(QFontMetrics(font.QtFont()).horizontalAdvance(text) < 800,
              qPrintable(QFontInfo(font.QtFont()).family()));
+}
+
+void TestFonts::cellHeightPicksTheClosestSize_data() {
+    QTest::addColumn<QString>("face");
+    QTest::newRow("Arial Bold") << "Arial Bold";
+    QTest::newRow("Arial") << "Arial";
+}
+
+// Every size from half the cell height to all of it is tried here, and the
+// closest cell height wins, the smaller size on a tie: the font must have
+// picked the same size without trying them all.
+void TestFonts::cellHeightPicksTheClosestSize() {
+    QFETCH(QString, face);
+    for (int cell = 1; cell <= 80; ++cell) {
+        QFont probe = Font(face.toStdString(), cell).QtFont();
+        const int picked = probe.pixelSize();
+        int best = 0, bestDiff = -1;
+        for (int size = std::max(cell / 2, 1); size <= cell; ++size) {
+            probe.setPixelSize(size);
+            const int diff = std::abs(QFontMetrics(probe).height() - cell);
+            if (bestDiff < 0 || diff < bestDiff) {
+                bestDiff = diff;
+                best = size;
+            }
+        }
+        QVERIFY2(
+            picked == best,
+            qPrintable(QString("cell %1: size %2, closest %3").arg(cell).arg(picked).arg(best)));
+    }
 }
 
 QTEST_MAIN(TestFonts)

@@ -159,6 +159,7 @@ void TestPlatformServices::missingSoundReturnsAtOnce() {
 void TestPlatformServices::noServerMeansNoWait() {
     QtSoundPlayer player;
     PulseOutput output;
+    output.Open();
     QTRY_VERIFY_WITH_TIMEOUT(output.CurrentState() == PulseOutput::State::Unavailable, 10000);
     QElapsedTimer timer;
     timer.start();
