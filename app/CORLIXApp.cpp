@@ -10,7 +10,10 @@
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
 #include "ResourceBitmapLoader.h"
+#include "ResourceIconEngine.h"
+#include "StartupPreparation.h"
 #include "ViewHost.h"
+#include "X11WindowIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +66,7 @@ CORLIXApp::~CORLIXApp() {
 }
 
 bool CORLIXApp::InitInstance(const QStringList& arguments) {
+    m_preparation = std::make_unique<StartupPreparation>();
     LoadStdProfileSettings();
     if (!CreateDocumentAndWindow()) {
         ShowStartupError(QStringLiteral("Failed to create empty document."));
@@ -74,11 +78,13 @@ bool CORLIXApp::InitInstance(const QStringList& arguments) {
         return false;
     }
     m_frame->setWindowTitle(m_doc->Title() + " - " + kAppName);
+    SetProgramIcon();
     m_frame->ShowMaximizedAtScreenSize();
     return true;
 }
 
 int CORLIXApp::ExitInstance() {
+    m_preparation.reset();
     delete m_frame;
     m_frame = nullptr;
     m_view.reset();
@@ -117,6 +123,10 @@ bool CORLIXApp::CreateDocumentAndWindow() {
     m_view = std::make_unique<CORLIXView>(
         ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get(), &theScoresDlg.History()});
     auto* host = new ViewHost(m_view.get());
+    // The sound output connects once the first frame is out, not before it.
+    QObject::connect(
+        host, &ViewHost::FirstPaintDone, host, [this] { m_sound->OpenOutput(); },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     m_frame = new CMainFrame(host, [this](int command) { OnCommand(command); });
     m_shell->SetMainWindow(m_frame);
     return true;
@@ -146,6 +156,17 @@ void CORLIXApp::OnCommand(int command) {
     default: // the commands with no handler only consume their keys
         break;
     }
+}
+
+// The main window's icon goes to the window system before the window is
+// shown; the dialogs take theirs from the application. On X11 it is
+// written straight from the decoded sizes, and the main window is made
+// before the application has an icon, so that Qt does not set it as well.
+void CORLIXApp::SetProgramIcon() {
+    std::unique_ptr<ResourceIconEngine> icon = m_preparation->TakeIcon();
+    if (X11WindowIcon::Set(m_frame, icon->Sizes()))
+        m_frame->setAttribute(Qt::WA_SetWindowIcon);
+    QApplication::setWindowIcon(QIcon(icon.release()));
 }
 
 void CORLIXApp::RepaintAfterModal() {

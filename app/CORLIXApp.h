@@ -9,6 +9,7 @@ class CORLIXView;
 class QtShell;
 class QtSoundPlayer;
 class ResourceBitmapLoader;
+class StartupPreparation;
 class ViewHost;
 
 // The application: start-up, the one document, frame and view, the commands
@@ -38,8 +39,10 @@ private:
     void OnFileSave();
     void OnFilePrint(bool direct);
     void OnAppAbout();
+    void SetProgramIcon();
     void RepaintAfterModal();
 
+    std::unique_ptr<StartupPreparation> m_preparation;
     std::unique_ptr<QtSoundPlayer> m_sound;
     std::unique_ptr<ResourceBitmapLoader> m_bitmaps;
     std::unique_ptr<QtShell> m_shell;

@@ -1,22 +1,16 @@
+#include "ApplicationStyle.h"
 #include "CORLIXApp.h"
 #include "CommandLine.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QIcon>
+#include <QStyle>
 #include <cstdio>
 #include <vector>
 
 CORLIXApp theApp;
 
 namespace {
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/128-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 // On a Wayland desktop the game runs through its X server (XWayland) unless
 // the player chooses otherwise with QT_QPA_PLATFORM: only on X11 can it ask
 // the window manager not to move, resize or un-maximize the window, whose
@@ -53,8 +47,8 @@ int Run(const CommandLine& commandLine) {
     PreferX11WhereAvailable();
     ToolkitArgv toolkit(commandLine.ToolkitArguments());
     QApplication app(toolkit.argc, toolkit.pointers.data());
+    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
     QApplication::setDesktopFileName(ORLIX_APP_ID);
-    QApplication::setWindowIcon(ApplicationIcon());
     QStringList arguments{QApplication::applicationFilePath()};
     if (!commandLine.Document().isEmpty())
         arguments << commandLine.Document();

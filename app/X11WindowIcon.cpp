@@ -1,0 +1,51 @@
+#include "X11WindowIcon.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace {
+// Width, height, then the pixels as ARGB, row by row.
+void Append(const QImage& image, std::vector<quint32>& data) {
+    data.push_back(quint32(image.width()));
+    data.push_back(quint32(image.height()));
+    const QList<QRgb> colours = image.colorTable();
+    const QImage pixels = image.format() == QImage::Format_Indexed8
+                              ? image
+                              : image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const uchar* line = pixels.constScanLine(y);
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (pixels.format() == QImage::Format_Indexed8)
+                data.push_back(line[x] < colours.size() ? colours[line[x]] : 0u);
+            else
+                data.push_back(reinterpret_cast<const QRgb*>(line)[x]);
+        }
+    }
+}
+} // namespace
+
+bool X11WindowIcon::Set(QWidget* window, const QList<QImage>& sizes) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || window == nullptr)
+        return false;
+    std::size_t length = 0;
+    for (const QImage& image : sizes)
+        length += 2 + std::size_t(image.width()) * std::size_t(image.height());
+    std::vector<quint32> data;
+    data.reserve(length);
+    for (const QImage& image : sizes)
+        Append(image, data);
+    const char name[] = "_NET_WM_ICON";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (atom == nullptr)
+        return false;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        atom->atom, XCB_ATOM_CARDINAL, 32, quint32(data.size()), data.data());
+    std::free(atom);
+    return true;
+}
