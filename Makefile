@@ -26,7 +26,7 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/orlix-bench
+	bench/run.sh $(BUILD)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet

@@ -2,7 +2,6 @@
 // the same reads from a raw pixel buffer, measured in the same run.
 #include "TestView.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,11 +65,3 @@ BENCHMARK(RawBufferLoop);
 BENCHMARK(SurfaceReads);
 BENCHMARK(CountGreen);
 BENCHMARK(WholeSelection);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -4,7 +4,9 @@
 //
 // Usage: orlix-startup-probe SETTLE-MS PROGRAM [ARGUMENTS...]
 // Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB"; exits 1 when the program ends
-// or stays silent for 20 s without reporting a frame.
+// or stays silent for 20 s without reporting a frame. With ORLIX_PROBE_LOG
+// set to a file name, what the program logged goes there, its first line
+// the monotonic clock at the start in milliseconds.
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -106,6 +108,15 @@ int main(int argc, char** argv) {
     Drain(out[0], log, Clock::now() + std::chrono::milliseconds(settleMs), false);
     const auto kb = MemoryOf(pid);
     Stop(pid);
+    if (const char* logFile = std::getenv("ORLIX_PROBE_LOG")) {
+        if (FILE* file = std::fopen(logFile, "w")) {
+            const auto since = started.time_since_epoch();
+            std::fprintf(file, "started %.3f\n",
+                         std::chrono::duration<double, std::milli>(since).count());
+            std::fputs(log.c_str(), file);
+            std::fclose(file);
+        }
+    }
     const auto value = [&kb](const char* key) {
         const auto found = kb.find(key);
         return found == kb.end() ? 0L : found->second;
