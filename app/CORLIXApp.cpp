@@ -6,7 +6,7 @@
 #include "CORLIXView.h"
 #include "CScoresDlg.h"
 #include "CommandIds.h"
-#include "PrintJob.h"
+#include "PrintModule.h"
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
 #include "ResourceBitmapLoader.h"
@@ -21,7 +21,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <cstdio>
@@ -198,11 +197,8 @@ void CORLIXApp::OnFileSave() {
     RepaintAfterModal();
 }
 
-// The printer's own resolution, so the page is laid out in its real pixels.
 void CORLIXApp::OnFilePrint(bool direct) {
-    QPrinter printer(QPrinter::HighResolution);
-    PrintJob job(*m_view, *m_shell, m_frame);
-    job.Run(printer, direct);
+    PrintModule::Print(*m_view, *m_shell, m_frame, direct);
 }
 
 void CORLIXApp::OnAppAbout() {
