@@ -13,6 +13,7 @@
 #include "ResourceIconEngine.h"
 #include "StartupPreparation.h"
 #include "ViewHost.h"
+#include "X11Atoms.h"
 #include "X11WindowIcon.h"
 
 #include <QApplication>
@@ -65,7 +66,10 @@ CORLIXApp::~CORLIXApp() {
 }
 
 bool CORLIXApp::InitInstance(const QStringList& arguments) {
-    m_preparation = std::make_unique<StartupPreparation>();
+    X11Atoms::Prefetch();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    m_preparation = std::make_unique<StartupPreparation>(
+        screen != nullptr ? screen->availableGeometry().size() : QSize());
     LoadStdProfileSettings();
     if (!CreateDocumentAndWindow()) {
         ShowStartupError(QStringLiteral("Failed to create empty document."));

@@ -1,6 +1,7 @@
 #include "X11SettleWatcher.h"
 
 #include "Logging.h"
+#include "X11Atoms.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -35,8 +36,16 @@ X11SettleWatcher* X11SettleWatcher::Create(QWidget* window) {
 
 X11SettleWatcher::X11SettleWatcher(QWidget* window, xcb_connection_t* connection)
     : QObject(window), m_window(window), m_connection(connection),
-      m_root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root) {
-    InternAtoms();
+      m_root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root),
+      m_state(X11Atoms::Get(X11Atoms::WmState)),
+      m_maxHorz(X11Atoms::Get(X11Atoms::WmStateMaximizedHorz)),
+      m_maxVert(X11Atoms::Get(X11Atoms::WmStateMaximizedVert)),
+      m_extents(X11Atoms::Get(X11Atoms::FrameExtents)),
+      m_workArea(X11Atoms::Get(X11Atoms::WorkArea)),
+      m_motifHints(X11Atoms::Get(X11Atoms::MotifWmHints)),
+      // Answered while the window is shown; read once it has been.
+      m_wmCheck(xcb_get_property(connection, 0, m_root, X11Atoms::Get(X11Atoms::SupportingWmCheck),
+                                 XCB_ATOM_WINDOW, 0, 1)) {
     m_limit.setSingleShot(true);
     m_limit.setInterval(kTimeLimitMs);
     connect(&m_limit, &QTimer::timeout, this, [this] { Finish("time limit"); });
@@ -45,6 +54,8 @@ X11SettleWatcher::X11SettleWatcher(QWidget* window, xcb_connection_t* connection
 }
 
 X11SettleWatcher::~X11SettleWatcher() {
+    if (!m_wmCheckRead)
+        xcb_discard_reply(m_connection, m_wmCheck.sequence);
     qApp->removeNativeEventFilter(this);
 }
 
@@ -52,38 +63,18 @@ xcb_window_t X11SettleWatcher::Window() const {
     return xcb_window_t(m_window->winId());
 }
 
-// All asked for before any answer is read: one round trip, not one each.
-void X11SettleWatcher::InternAtoms() {
-    const std::pair<xcb_atom_t*, const char*> atoms[] = {
-        {&m_state, "_NET_WM_STATE"},
-        {&m_maxHorz, "_NET_WM_STATE_MAXIMIZED_HORZ"},
-        {&m_maxVert, "_NET_WM_STATE_MAXIMIZED_VERT"},
-        {&m_extents, "_NET_FRAME_EXTENTS"},
-        {&m_workArea, "_NET_WORKAREA"},
-        {&m_motifHints, "_MOTIF_WM_HINTS"},
-        {&m_supportingCheck, "_NET_SUPPORTING_WM_CHECK"},
-        {&m_supported, "_NET_SUPPORTED"}};
-    std::vector<xcb_intern_atom_cookie_t> cookies;
-    for (const auto& [atom, name] : atoms)
-        cookies.push_back(xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name));
-    for (std::size_t i = 0; i < cookies.size(); ++i) {
-        auto reply = Own(xcb_intern_atom_reply(m_connection, cookies[i], nullptr));
-        *atoms[i].first = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-}
-
-bool X11SettleWatcher::WindowManagerRuns() const {
-    auto reply = Own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, m_root, m_supportingCheck, XCB_ATOM_WINDOW, 0, 1),
-        nullptr));
+bool X11SettleWatcher::WindowManagerRuns() {
+    m_wmCheckRead = true;
+    auto reply = Own(xcb_get_property_reply(m_connection, m_wmCheck, nullptr));
     return reply && xcb_get_property_value_length(reply.get()) == 4;
 }
 
 std::vector<xcb_atom_t> X11SettleWatcher::Supported() const {
-    auto reply = Own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, m_root, m_supported, XCB_ATOM_ATOM, 0, 1024), nullptr));
+    auto reply = Own(xcb_get_property_reply(m_connection,
+                                            xcb_get_property(m_connection, 0, m_root,
+                                                             X11Atoms::Get(X11Atoms::Supported),
+                                                             XCB_ATOM_ATOM, 0, 1024),
+                                            nullptr));
     if (!reply)
         return {};
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));

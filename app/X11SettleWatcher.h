@@ -32,8 +32,7 @@ protected:
 private:
     X11SettleWatcher(QWidget* window, xcb_connection_t* connection);
     xcb_window_t Window() const;
-    void InternAtoms();
-    bool WindowManagerRuns() const;
+    bool WindowManagerRuns();
     std::vector<xcb_atom_t> Supported() const;
     void ReadState(WindowPlacement& p) const;
     void ReadFrame(WindowPlacement& p) const;
@@ -48,9 +47,9 @@ private:
     QWidget* m_window;
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
-    xcb_atom_t m_state = XCB_ATOM_NONE, m_maxHorz = XCB_ATOM_NONE, m_maxVert = XCB_ATOM_NONE,
-               m_extents = XCB_ATOM_NONE, m_workArea = XCB_ATOM_NONE, m_motifHints = XCB_ATOM_NONE,
-               m_supportingCheck = XCB_ATOM_NONE, m_supported = XCB_ATOM_NONE;
+    xcb_atom_t m_state, m_maxHorz, m_maxVert, m_extents, m_workArea, m_motifHints;
+    xcb_get_property_cookie_t m_wmCheck;
+    bool m_wmCheckRead = false;
     QTimer m_limit;
     bool m_canMaximize = false;
     bool m_tellsFrame = false;

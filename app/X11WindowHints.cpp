@@ -1,5 +1,7 @@
 #include "X11WindowHints.h"
 
+#include "X11Atoms.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <xcb/xcb.h>
@@ -20,15 +22,12 @@ void X11WindowHints::ForbidMoveAndResize(QWidget* window) {
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
     if (connection == nullptr || window == nullptr)
         return;
-    const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-    if (atom == nullptr)
+    const xcb_atom_t atom = X11Atoms::Get(X11Atoms::MotifWmHints);
+    if (atom == XCB_ATOM_NONE)
         return;
     const quint32 hints[5] = {kFlagFunctions | kFlagDecorations, kFuncMinimize | kFuncClose,
                               kDecorBorder | kDecorTitle, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
-                        atom->atom, atom->atom, 32, 5, hints);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom,
+                        atom, 32, 5, hints);
     xcb_flush(connection);
-    free(atom);
 }

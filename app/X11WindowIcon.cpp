@@ -1,8 +1,9 @@
 #include "X11WindowIcon.h"
 
+#include "X11Atoms.h"
+
 #include <QGuiApplication>
 #include <QWidget>
-#include <cstdlib>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -39,13 +40,10 @@ bool X11WindowIcon::Set(QWidget* window, const QList<QImage>& sizes) {
     data.reserve(length);
     for (const QImage& image : sizes)
         Append(image, data);
-    const char name[] = "_NET_WM_ICON";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-    if (atom == nullptr)
+    const xcb_atom_t atom = X11Atoms::Get(X11Atoms::WmIcon);
+    if (atom == XCB_ATOM_NONE)
         return false;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
-                        atom->atom, XCB_ATOM_CARDINAL, 32, quint32(data.size()), data.data());
-    std::free(atom);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom,
+                        XCB_ATOM_CARDINAL, 32, quint32(data.size()), data.data());
     return true;
 }

@@ -44,6 +44,10 @@ public:
     void OnEndPrinting(PageSurface& dc, CPrintInfo& info) override;
 
     void ComputeLayout(Surface& dc);
+    // Makes the three screen fonts for a client of that size, as
+    // ComputeLayout will: on any thread, ahead of the first paint, so that
+    // the layout finds their sizes worked out.
+    static void PrepareFonts(int width, int height);
     void CountGreen();
     // Blanks and redraws the three counter lines, one after the other.
     void DrawCounters(Surface& dc);

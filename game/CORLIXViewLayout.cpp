@@ -1,5 +1,24 @@
 #include "CORLIXView.h"
 
+namespace {
+constexpr const char* kScreenFace = "Arial Bold";
+constexpr int kMainFontHeight = 18;
+
+int SmallFontHeight(int width) {
+    return width >= 790 ? 18 : 14;
+}
+
+int NameFontHeight(int height) {
+    return height / 19;
+}
+} // namespace
+
+void CORLIXView::PrepareFonts(int width, int height) {
+    (void)Font(kScreenFace, SmallFontHeight(width));
+    (void)Font(kScreenFace, NameFontHeight(height));
+    (void)Font(kScreenFace, kMainFontHeight);
+}
+
 void CORLIXView::ComputeLayout(Surface& dc) {
     m_bLayoutDone = 1;
     m_rcClient = GetClientRect();
@@ -7,15 +26,15 @@ void CORLIXView::ComputeLayout(Surface& dc) {
     const int width = m_rcClientFirst.right, height = m_rcClientFirst.bottom;
     m_ptPen = {width / 2, height / 2};
 
-    m_fontSmall = Font("Arial Bold", width >= 790 ? 18 : 14);
+    m_fontSmall = Font(kScreenFace, SmallFontHeight(width));
     dc.SelectFont(&m_fontSmall);
     m_sizeSmallM = dc.GetTextExtent("M");
 
-    m_fontName = Font("Arial Bold", height / 19);
+    m_fontName = Font(kScreenFace, NameFontHeight(height));
     dc.SelectFont(&m_fontName);
     m_sizeNameSample = dc.GetTextExtent("xTrianglex");
 
-    m_fontMain = Font("Arial Bold", 18);
+    m_fontMain = Font(kScreenFace, kMainFontHeight);
     ComputeRectangles(width, height);
     m_nGameState = GameState::Selecting;
 }

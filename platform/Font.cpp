@@ -5,11 +5,40 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <map>
+#include <mutex>
+#include <optional>
+#include <tuple>
 
 namespace {
 constexpr std::string_view kBoldSuffix = " Bold";
 // Used where a font of height 0 is asked for: the desktop's ordinary text size.
 constexpr int kDefaultPixelSize = 13;
+
+// The pixel sizes found so far, by family, weight and cell height, for
+// every thread: a size worked out ahead on another thread is not searched
+// for again.
+class KnownSizes {
+public:
+    using Key = std::tuple<QString, int, int>;
+    std::optional<int> Find(const Key& key) {
+        const std::lock_guard lock(m_mutex);
+        const auto found = m_sizes.find(key);
+        return found == m_sizes.end() ? std::nullopt : std::optional<int>(found->second);
+    }
+    void Store(const Key& key, int size) {
+        const std::lock_guard lock(m_mutex);
+        m_sizes.emplace(key, size);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<Key, int> m_sizes;
+};
+
+KnownSizes& Known() {
+    static KnownSizes sizes;
+    return sizes;
+}
 } // namespace
 
 Font::Font(std::string_view face, int cellHeight)
@@ -47,6 +76,11 @@ QFont Font::BaseFont(std::string_view face) {
 // size, so the closest lie on either side of the first size that reaches
 // the cell height.
 void Font::FitCellHeight(QFont& font, int cellHeight) {
+    const KnownSizes::Key key{font.family(), font.weight(), cellHeight};
+    if (const std::optional<int> known = Known().Find(key)) {
+        font.setPixelSize(*known);
+        return;
+    }
     const int smallest = std::max(cellHeight / 2, 1), largest = std::max(cellHeight, 1);
     std::map<int, int> heights;
     const auto height = [&font, &heights](int size) {
@@ -70,4 +104,5 @@ void Font::FitCellHeight(QFont& font, int cellHeight) {
         below >= smallest &&
         (reach > largest || cellHeight - height(below) <= height(reach) - cellHeight);
     font.setPixelSize(belowCloser ? below : reach);
+    Known().Store(key, font.pixelSize());
 }

@@ -1,8 +1,8 @@
 #include "ViewHost.h"
 
+#include "FirstFrameReport.h"
 #include "Logging.h"
 #include "VirtualKeys.h"
-#include "WindowSystemSync.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -134,18 +134,9 @@ void ViewHost::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(QPoint(0, 0), m_client.Image().size()), m_client.Image());
     if (!m_painted) {
         m_painted = true;
-        // Queued ahead of everything the first paint sets off, so that it
-        // runs as soon as Qt has handed the frame to the window system.
-        if (lcPaint().isDebugEnabled())
-            QMetaObject::invokeMethod(this, &ViewHost::ReportFirstFrame, Qt::QueuedConnection);
+        FirstFrameReport::Arm(window()->windowHandle());
         emit FirstPaintDone();
     }
-}
-
-// The start-up measurements stop their clock at this line.
-void ViewHost::ReportFirstFrame() {
-    WindowSystemSync::RoundTrip();
-    qCDebug(lcPaint) << "first frame on screen";
 }
 
 bool ViewHost::IsScalingJitter(QSize before, QSize after, qreal devicePixelRatio) {

@@ -51,7 +51,6 @@ private:
     void InvalidateAll();
     void WatchWindowExposures();
     void InvalidateUnder(const QWidget* closedWindow);
-    void ReportFirstFrame();
 
     CView* m_view;
     ClientArea m_client;

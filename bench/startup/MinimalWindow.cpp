@@ -1,7 +1,6 @@
 // The floor for start-up figures: an empty maximized Qt Widgets window that
-// reports its first frame the way the game does, once the window system
-// holds it.
-#include "WindowSystemSync.h"
+// reports its first frame the way the game does.
+#include "FirstFrameReport.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -19,14 +18,7 @@ protected:
             return;
         m_painted = true;
         qCDebug(lcPaint) << "OnDraw" << size();
-        if (lcPaint().isDebugEnabled())
-            QMetaObject::invokeMethod(
-                this,
-                [] {
-                    WindowSystemSync::RoundTrip();
-                    qCDebug(lcPaint) << "first frame on screen";
-                },
-                Qt::QueuedConnection);
+        FirstFrameReport::Arm(window()->windowHandle());
     }
 
 private:

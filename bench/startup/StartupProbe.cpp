@@ -3,7 +3,8 @@
 // the orlix.paint log), then reads its memory after a pause.
 //
 // Usage: orlix-startup-probe SETTLE-MS PROGRAM [ARGUMENTS...]
-// Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB"; exits 1 when the program ends
+// Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB CPU-MS", the last the processor
+// time used up to the first frame; exits 1 when the program ends
 // or stays silent for 20 s without reporting a frame. With ORLIX_PROBE_LOG
 // set to a file name, what the program logged goes there, its first line
 // the monotonic clock at the start in milliseconds.
@@ -46,6 +47,24 @@ bool Drain(int fd, std::string& log, Clock::time_point deadline, bool untilMarke
         if (untilMarker && log.find(kMarker) != std::string::npos)
             return true;
     }
+}
+
+// Processor time the program has used so far, all its threads, in ms.
+double CpuMsOf(pid_t pid) {
+    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return 0;
+    char line[1024];
+    const bool read = std::fgets(line, sizeof line, file) != nullptr;
+    std::fclose(file);
+    const char* afterName = read ? std::strrchr(line, ')') : nullptr;
+    unsigned long user = 0, system = 0;
+    if (afterName == nullptr ||
+        std::sscanf(afterName + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user,
+                    &system) != 2)
+        return 0;
+    return double(user + system) * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
 std::map<std::string, long> MemoryOf(pid_t pid) {
@@ -105,6 +124,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    const double cpuMs = CpuMsOf(pid);
     Drain(out[0], log, Clock::now() + std::chrono::milliseconds(settleMs), false);
     const auto kb = MemoryOf(pid);
     Stop(pid);
@@ -121,7 +141,7 @@ int main(int argc, char** argv) {
         const auto found = kb.find(key);
         return found == kb.end() ? 0L : found->second;
     };
-    std::printf("%.1f %ld %ld %ld %ld\n", ms, value("VmRSS"), value("RssAnon"), value("RssFile"),
-                value("RssShmem"));
+    std::printf("%.1f %ld %ld %ld %ld %.0f\n", ms, value("VmRSS"), value("RssAnon"),
+                value("RssFile"), value("RssShmem"), cpuMs);
     return 0;
 }

@@ -6,6 +6,11 @@
 # Prints the rows of the performance table (bench/run.sh prints its head).
 # Usage: measure.sh BUILD-DIR [RUNS] [WINDOW-MANAGERS]
 set -euo pipefail
+# As on a desktop, a session bus runs: without one, each program's first
+# look for it starts a bus of its own, which no player's machine does.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- "$0" "$@" 2> >(grep -v "fd limit" >&2)
+fi
 build=${1:?build folder}
 runs=${2:-15}
 managers=${3:-"none openbox"}
@@ -54,7 +59,7 @@ start_window_manager() {
     esac
 }
 
-# One run of one program: "ms rss-kb anon-kb file-kb shmem-kb".
+# One run of one program: "ms rss-kb anon-kb file-kb shmem-kb cpu-ms".
 run() { "$probe" "$settle_ms" "$1"; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -101,7 +106,7 @@ for wm in $managers; do
         "$rss_ratio" "<= 1.2x" "$(met "$rss_ratio" 1.2)"
     if [ -n "${ORLIX_BENCH_DETAIL:-}" ]; then
         for f in game floor; do
-            echo "  $f: anon $(column "$work/$f" 3 | median) kB, file $(column "$work/$f" 4 | median) kB, shmem $(column "$work/$f" 5 | median) kB; ms: $(column "$work/$f" 1 | sort -n | tr '\n' ' ')" >&2
+            echo "  $f: anon $(column "$work/$f" 3 | median) kB, file $(column "$work/$f" 4 | median) kB, shmem $(column "$work/$f" 5 | median) kB, processor $(column "$work/$f" 6 | median) ms; ms: $(column "$work/$f" 1 | sort -n | tr '\n' ' ')" >&2
         done
     fi
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
