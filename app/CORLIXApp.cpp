@@ -67,9 +67,10 @@ CORLIXApp::~CORLIXApp() {
 
 bool CORLIXApp::InitInstance(const QStringList& arguments) {
     X11Atoms::Prefetch();
+    if (!m_preparation)
+        StartPreparing();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    m_preparation = std::make_unique<StartupPreparation>(
-        screen != nullptr ? screen->availableGeometry().size() : QSize());
+    m_preparation->ToolkitReady(screen != nullptr ? screen->availableGeometry().size() : QSize());
     LoadStdProfileSettings();
     if (!CreateDocumentAndWindow()) {
         ShowStartupError(QStringLiteral("Failed to create empty document."));
@@ -165,8 +166,14 @@ void CORLIXApp::OnCommand(int command) {
 // shown; the dialogs take theirs from the application. On X11 it is
 // written straight from the decoded sizes, and the main window is made
 // before the application has an icon, so that Qt does not set it as well.
+void CORLIXApp::StartPreparing() {
+    m_preparation = std::make_unique<StartupPreparation>();
+}
+
 void CORLIXApp::SetProgramIcon() {
     std::unique_ptr<ResourceIconEngine> icon = m_preparation->TakeIcon();
+    if (!icon)
+        icon = std::make_unique<ResourceIconEngine>();
     if (X11WindowIcon::Set(m_frame, icon->Sizes()))
         m_frame->setAttribute(Qt::WA_SetWindowIcon);
     QApplication::setWindowIcon(QIcon(icon.release()));

@@ -22,6 +22,9 @@ public:
     CORLIXApp();
     ~CORLIXApp();
 
+    // Starts work that start-up needs on a thread of its own; called
+    // before the application object exists, it is done sooner.
+    void StartPreparing();
     // False when the program is to end at once.
     bool InitInstance(const QStringList& arguments);
     int ExitInstance();

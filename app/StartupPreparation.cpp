@@ -5,6 +5,7 @@
 #include "ResourceIconEngine.h"
 
 #include <QFontDatabase>
+#include <fontconfig/fontconfig.h>
 
 namespace {
 // What a maximized window's client loses to the menu bar alone (no window
@@ -12,24 +13,43 @@ namespace {
 constexpr int kLeastTaken = 18, kMostTaken = 64;
 } // namespace
 
-StartupPreparation::StartupPreparation(QSize screen) : m_icon(m_promise.get_future()) {
-    m_done = std::async(std::launch::async, [this, screen] {
-        m_promise.set_value(std::make_unique<ResourceIconEngine>());
-        // Read in before the face is added, so that adding it does not
-        // make the database read everything again.
-        QFontDatabase::families();
-        ApplicationFonts::ArialFamily(true);
-        PrepareFonts(screen);
-    });
+StartupPreparation::StartupPreparation()
+    : m_screen(m_toolkit.get_future()), m_icon(m_iconPromise.get_future()) {
+    m_done = std::async(std::launch::async, [this] { Run(); });
 }
 
 StartupPreparation::~StartupPreparation() {
-    if (m_done.valid())
-        m_done.wait();
+    if (!m_toolkitReady)
+        m_toolkit.set_value(QSize());
+    m_done.wait();
+}
+
+void StartupPreparation::ToolkitReady(QSize screen) {
+    if (m_toolkitReady)
+        return;
+    m_toolkitReady = true;
+    m_toolkit.set_value(screen);
 }
 
 std::unique_ptr<ResourceIconEngine> StartupPreparation::TakeIcon() {
     return m_icon.valid() ? m_icon.get() : nullptr;
+}
+
+void StartupPreparation::Run() {
+    // The font database reads the configuration first thing; read now, it
+    // is there by then.
+    FcInit();
+    const QSize screen = m_screen.get();
+    if (screen.isEmpty()) {
+        m_iconPromise.set_value(nullptr);
+        return;
+    }
+    m_iconPromise.set_value(std::make_unique<ResourceIconEngine>());
+    // Read in before the face is added, so that adding it does not make
+    // the database read everything again.
+    QFontDatabase::families();
+    ApplicationFonts::ArialFamily(true);
+    PrepareFonts(screen);
 }
 
 // The likeliest sizes first; the layout works out any size missed here.

@@ -45,6 +45,7 @@ struct ToolkitArgv {
 
 int Run(const CommandLine& commandLine) {
     PreferX11WhereAvailable();
+    theApp.StartPreparing();
     ToolkitArgv toolkit(commandLine.ToolkitArguments());
     QApplication app(toolkit.argc, toolkit.pointers.data());
     QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
