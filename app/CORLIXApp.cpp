@@ -171,12 +171,14 @@ void CORLIXApp::StartPreparing() {
 }
 
 void CORLIXApp::SetProgramIcon() {
-    std::unique_ptr<ResourceIconEngine> icon = m_preparation->TakeIcon();
-    if (!icon)
-        icon = std::make_unique<ResourceIconEngine>();
-    if (X11WindowIcon::Set(m_frame, icon->Sizes()))
+    StartupPreparation::Icon icon = m_preparation->TakeIcon();
+    if (!icon.engine) {
+        icon.engine = std::make_unique<ResourceIconEngine>();
+        icon.x11Data = X11WindowIcon::Data(icon.engine->Sizes());
+    }
+    if (X11WindowIcon::Set(m_frame, icon.x11Data))
         m_frame->setAttribute(Qt::WA_SetWindowIcon);
-    QApplication::setWindowIcon(QIcon(icon.release()));
+    QApplication::setWindowIcon(QIcon(icon.engine.release()));
 }
 
 void CORLIXApp::RepaintAfterModal() {

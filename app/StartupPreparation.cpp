@@ -3,6 +3,7 @@
 #include "ApplicationFonts.h"
 #include "CORLIXView.h"
 #include "ResourceIconEngine.h"
+#include "X11WindowIcon.h"
 
 #include <QFontDatabase>
 #include <fontconfig/fontconfig.h>
@@ -31,8 +32,8 @@ void StartupPreparation::ToolkitReady(QSize screen) {
     m_toolkit.set_value(screen);
 }
 
-std::unique_ptr<ResourceIconEngine> StartupPreparation::TakeIcon() {
-    return m_icon.valid() ? m_icon.get() : nullptr;
+StartupPreparation::Icon StartupPreparation::TakeIcon() {
+    return m_icon.valid() ? m_icon.get() : Icon{};
 }
 
 void StartupPreparation::Run() {
@@ -41,10 +42,12 @@ void StartupPreparation::Run() {
     FcInit();
     const QSize screen = m_screen.get();
     if (screen.isEmpty()) {
-        m_iconPromise.set_value(nullptr);
+        m_iconPromise.set_value(Icon{});
         return;
     }
-    m_iconPromise.set_value(std::make_unique<ResourceIconEngine>());
+    auto engine = std::make_unique<ResourceIconEngine>();
+    std::vector<quint32> x11Data = X11WindowIcon::Data(engine->Sizes());
+    m_iconPromise.set_value(Icon{std::move(engine), std::move(x11Data)});
     // Read in before the face is added, so that adding it does not make
     // the database read everything again.
     QFontDatabase::families();

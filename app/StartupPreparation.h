@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QSize>
+#include <QtGlobal>
 #include <future>
 #include <memory>
+#include <vector>
 
 class ResourceIconEngine;
 
 // What start-up needs that need not be made on the user-interface thread,
 // made on a thread of its own while that thread starts the toolkit and
 // builds the window. First, before the toolkit is there, the machine's font
-// configuration is read; once it is there, the program's icon is decoded,
+// configuration is read; once it is there, the program's icon is decoded
+// (and made ready for the X11 window),
 // the font database read in (the menu bar's text waits for it) with the
 // face of the board's text registered, and the board's fonts are worked out
 // for the client sizes the window is likely to get, so that the first
@@ -26,9 +29,12 @@ public:
     // The application object exists; screen: the room a maximized window
     // has.
     void ToolkitReady(QSize screen);
-    // The decoded icon, once; waits for it if need be. Null when the
-    // toolkit was never ready.
-    std::unique_ptr<ResourceIconEngine> TakeIcon();
+    struct Icon {
+        std::unique_ptr<ResourceIconEngine> engine; // null when the toolkit was never ready
+        std::vector<quint32> x11Data;               // see X11WindowIcon
+    };
+    // The decoded icon, once; waits for it if need be.
+    Icon TakeIcon();
 
 private:
     void Run();
@@ -37,7 +43,7 @@ private:
     std::promise<QSize> m_toolkit;
     std::future<QSize> m_screen;
     bool m_toolkitReady = false;
-    std::promise<std::unique_ptr<ResourceIconEngine>> m_iconPromise;
-    std::future<std::unique_ptr<ResourceIconEngine>> m_icon;
+    std::promise<Icon> m_iconPromise;
+    std::future<Icon> m_icon;
     std::future<void> m_done;
 };

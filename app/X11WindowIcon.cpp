@@ -28,11 +28,7 @@ void Append(const QImage& image, std::vector<quint32>& data) {
 }
 } // namespace
 
-bool X11WindowIcon::Set(QWidget* window, const QList<QImage>& sizes) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr)
-        return false;
+std::vector<quint32> X11WindowIcon::Data(const QList<QImage>& sizes) {
     std::size_t length = 0;
     for (const QImage& image : sizes)
         length += 2 + std::size_t(image.width()) * std::size_t(image.height());
@@ -40,6 +36,14 @@ bool X11WindowIcon::Set(QWidget* window, const QList<QImage>& sizes) {
     data.reserve(length);
     for (const QImage& image : sizes)
         Append(image, data);
+    return data;
+}
+
+bool X11WindowIcon::Set(QWidget* window, const std::vector<quint32>& data) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || window == nullptr)
+        return false;
     const xcb_atom_t atom = X11Atoms::Get(X11Atoms::WmIcon);
     if (atom == XCB_ATOM_NONE)
         return false;
