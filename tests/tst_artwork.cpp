@@ -1,6 +1,7 @@
 #include "OutlineAnalysis.h"
 #include "OutlineCatalogue.h"
 #include "ResourceBitmapLoader.h"
+#include "ResourceData.h"
 #include "TestView.h"
 #include "WaveFile.h"
 
@@ -52,6 +53,10 @@ template <> char* toString(const Box& b) {
 class TestArtwork : public QObject {
     Q_OBJECT
 private slots:
+    // First: the plugins, once loaded by another test, stay loaded.
+    void builtInImagesLoadNoImagePlugin();
+    void resourcesReadAsStored_data();
+    void resourcesReadAsStored();
     void outlines_data();
     void outlines();
     void oneLoopOutlinesCanBeTracedPerfectly_data();
@@ -63,6 +68,41 @@ private slots:
     void sounds_data();
     void sounds();
 };
+
+// Decoding with a guessed format loads every image plugin to ask each
+// whether it can read the file; the built-in images name their format.
+void TestArtwork::builtInImagesLoadNoImagePlugin() {
+    QVERIFY(!ResourceData::Image(ResourceBitmapLoader::PathFor(130), "BMP").isNull());
+    QVERIFY(!ResourceData::Image(":/icon/128-256.png", "PNG").isNull());
+    QVERIFY(!ResourceBitmapLoader().LoadBitmap(160).IsNull());
+    QFile maps("/proc/self/maps");
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY2(!mapped.contains("/imageformats/"), "an image plugin was loaded");
+}
+
+void TestArtwork::resourcesReadAsStored_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("outline") << ResourceBitmapLoader::PathFor(160) << QByteArray("BMP");
+    QTest::newRow("thumbnail") << ResourceBitmapLoader::PathFor(158) << QByteArray("BMP");
+    QTest::newRow("icon") << QString(":/icon/128-48.png") << QByteArray("PNG");
+    QTest::newRow("face") << QString(":/font/LiberationSans-Bold.ttf") << QByteArray();
+    QTest::newRow("missing") << QString(":/bitmap/999.bmp") << QByteArray("BMP");
+}
+
+// The same bytes and pixels as reading the resource the ordinary way,
+// whether it is stored packed or as it is; nothing for a missing one.
+void TestArtwork::resourcesReadAsStored() {
+    QFETCH(QString, path);
+    QFETCH(QByteArray, format);
+    QFile file(path);
+    const QByteArray expected = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QCOMPARE(ResourceData::Bytes(path), expected);
+    if (format.isEmpty())
+        return;
+    QCOMPARE(ResourceData::Image(path, format.constData()), QImage(path, format.constData()));
+}
 
 void TestArtwork::outlines_data() {
     QTest::addColumn<int>("number");

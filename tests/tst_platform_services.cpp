@@ -66,6 +66,7 @@ private slots:
     void refusesDamagedWaves();
     void missingSoundReturnsAtOnce();
     void noServerMeansNoWait();
+    void outputConnectsOnlyWhenAsked();
     void clipsBecomeSixteenBitMono_data();
     void clipsBecomeSixteenBitMono();
     void queueKeepsBegunSounds_data();
@@ -166,6 +167,16 @@ void TestPlatformServices::noServerMeansNoWait() {
     for (int i = 0; i < 20; ++i)
         output.Play(QByteArray(4410, 'x'));
     QVERIFY(timer.elapsed() < 3000);
+}
+
+// Start-up does not wait for the audio: nothing is tried until the output
+// is opened or a sound asks for it.
+void TestPlatformServices::outputConnectsOnlyWhenAsked() {
+    PulseOutput untouched;
+    PulseOutput played;
+    played.Play(QByteArray(4410, 'x'));
+    QTRY_VERIFY_WITH_TIMEOUT(played.CurrentState() == PulseOutput::State::Unavailable, 10000);
+    QCOMPARE(untouched.CurrentState(), PulseOutput::State::Connecting);
 }
 
 void TestPlatformServices::clipsBecomeSixteenBitMono_data() {

@@ -1,6 +1,8 @@
+#include "LargeImage.h"
 #include "Surface.h"
 #include "TestView.h"
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QTest>
@@ -13,6 +15,19 @@ QImage White(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
+}
+// A 4-bit BMP file, as the built-in bitmaps are: a column of each colour.
+QByteArray FourBitBmp(const QList<QRgb>& colours, int height) {
+    QImage image(int(colours.size()), height, QImage::Format_Indexed8);
+    image.setColorTable(colours);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, uint(x));
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_Indexed8, colours).save(&buffer, "BMP");
+    return file;
 }
 } // namespace
 
@@ -27,6 +42,10 @@ private slots:
     void fillExcludesRightAndBottomEdges();
     void blockCopyIsExact();
     void copyFromEmptyBitmapDrawsNothing();
+    void deferredBitmapDecodesOnFirstUse_data();
+    void deferredBitmapDecodesOnFirstUse();
+    void largeImageHoldsEveryPixel_data();
+    void largeImageHoldsEveryPixel();
     void selectGivesBackThePrevious();
     void textIsOpaqueAndRepeatable();
     void textLayouts();
@@ -130,6 +149,82 @@ void TestSurface::copyFromEmptyBitmapDrawsNothing() {
     off->SelectBitmap(&missing);
     dc.BitBlt(0, 0, 21, 21, *off, 0, 0);
     QCOMPARE(window, White(50, 50));
+}
+
+void TestSurface::deferredBitmapDecodesOnFirstUse_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("decodes");
+    const QByteArray bmp = FourBitBmp({qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)}, 4);
+    QTest::newRow("a BMP file") << bmp << true;
+    QTest::newRow("cut short") << bmp.left(40) << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+// Loading costs nothing until the pixels are asked for; they are then
+// decoded once, into the surface's format with the file's exact colours,
+// and a file that does not decode gives an empty bitmap that copies as
+// nothing.
+void TestSurface::deferredBitmapDecodesOnFirstUse() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, decodes);
+    int decoded = 0;
+    Bitmap bitmap = Bitmap::Deferred([&decoded, file] {
+        ++decoded;
+        return QImage::fromData(file, "BMP");
+    });
+    QCOMPARE(decoded, 0);
+    QCOMPARE(bitmap.IsNull(), !decodes);
+    QCOMPARE(bitmap.Width(), decodes ? 3 : 0);
+    QCOMPARE(decoded, 1);
+
+    QImage window = White(10, 10);
+    Surface dc(&window);
+    auto off = Surface::CreateCompatible(dc);
+    off->SelectBitmap(&bitmap);
+    dc.BitBlt(2, 2, 3, 4, *off, 0, 0);
+    QCOMPARE(decoded, 1);
+    if (!decodes) {
+        QCOMPARE(window, White(10, 10));
+        return;
+    }
+    QCOMPARE(bitmap.Image().format(), QImage::Format_RGB32);
+    for (int y = 2; y < 6; ++y) {
+        QCOMPARE(dc.GetPixel(2, y), kOutlineGreen);
+        QCOMPARE(dc.GetPixel(3, y), kBlack);
+        QCOMPARE(dc.GetPixel(4, y), kWhite);
+    }
+}
+
+void TestSurface::largeImageHoldsEveryPixel_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("one pixel") << QSize(1, 1);
+    QTest::newRow("800 x 600, less a menu bar") << QSize(800, 581);
+    QTest::newRow("1280 x 1024") << QSize(1280, 1005);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1055);
+    QTest::newRow("none") << QSize(0, 0);
+}
+
+// Every pixel, the last included, can be written and read back, and a
+// copy is a picture of its own.
+void TestSurface::largeImageHoldsEveryPixel() {
+    QFETCH(QSize, size);
+    QImage image = LargeImage::Create(size.width(), size.height());
+    QCOMPARE(image.isNull(), size.isEmpty());
+    if (size.isEmpty())
+        return;
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Surface dc(&image);
+    const int right = size.width() - 1, bottom = size.height() - 1;
+    QCOMPARE(dc.GetPixel(right, bottom), kWhite);
+    dc.SetPixel(right, bottom, kBlack);
+    QCOMPARE(dc.GetPixel(right, bottom), kBlack);
+    dc.SetPixel(0, 0, kOutlineGreen);
+    QCOMPARE(dc.GetPixel(0, 0), kOutlineGreen);
+    const QImage copy = image.copy();
+    dc.SetPixel(0, 0, kWhite);
+    QCOMPARE(copy.pixel(0, 0), qRgb(0, 255, 0));
 }
 
 void TestSurface::selectGivesBackThePrevious() {
