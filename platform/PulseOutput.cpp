@@ -5,6 +5,7 @@
 #include "SoundClip.h"
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -17,6 +18,12 @@ constexpr int kChunkBytes = 10 * kBytesPerMs;
 // machine without the stream running dry, which loses the sound after it.
 constexpr uint32_t kTargetLatencyBytes = 100 * kBytesPerMs;
 constexpr auto kRetryInterval = 3s;
+// After this much silence the stream closes, so that the sound device can
+// sleep and nothing is written while nothing plays; the next sound opens
+// it again.
+constexpr int kIdleChunks = 5000 / 10;
+// A new stream may swallow its first moments: they are silence.
+constexpr int kLeadInChunks = 50 / 10;
 // How long the end of the run waits for the thread before leaving it.
 constexpr auto kStopWait = 200ms;
 
@@ -64,13 +71,11 @@ PulseOutput::~PulseOutput() {
 
 void PulseOutput::Play(const QByteArray& pcm) {
     Open();
-    if (CurrentState() == State::Unavailable) {
-        const std::lock_guard lock(m_shared->mutex);
-        m_shared->wanted = true;
-        m_shared->wake.notify_all();
-        return;
-    }
-    m_shared->queue.Play(pcm);
+    if (CurrentState() != State::Unavailable)
+        m_shared->queue.Play(pcm);
+    const std::lock_guard lock(m_shared->mutex);
+    m_shared->wanted = true;
+    m_shared->wake.notify_all();
 }
 
 PulseOutput::State PulseOutput::CurrentState() const {
@@ -91,27 +96,50 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
             continue;
         }
         shared->state = State::Open;
-        Feed(*shared, *pulse, stream);
+        const bool idle = Feed(*shared, *pulse, stream);
         pulse->simpleFree(stream);
+        if (idle) {
+            qCDebug(lcAudio) << "output closed after a silence";
+            shared->state = State::Idle;
+            WaitForSound(*shared);
+        }
     }
     const std::lock_guard lock(shared->mutex);
     shared->finished = true;
     shared->wake.notify_all();
 }
 
-// Writes until told to stop or the server goes away; each write waits
-// until the server has room, which paces the loop at the playing speed.
-void PulseOutput::Feed(Shared& shared, const PulseLibrary& pulse, pa_simple* stream) {
+// Writes silence first, then the sounds, until told to stop, the server
+// goes away (false) or nothing has played for a while (true); each write
+// waits until the server has room, which paces the loop at the playing
+// speed.
+bool PulseOutput::Feed(Shared& shared, const PulseLibrary& pulse, pa_simple* stream) {
     char chunk[kChunkBytes];
-    while (!shared.stop) {
-        shared.queue.Take(chunk, kChunkBytes);
+    int silentChunks = 0;
+    for (int written = 0; !shared.stop; ++written) {
+        const bool leadIn = written < kLeadInChunks;
+        const qsizetype sound = leadIn ? 0 : shared.queue.Take(chunk, kChunkBytes);
+        if (leadIn)
+            std::memset(chunk, 0, sizeof chunk);
+        silentChunks = sound > 0 ? 0 : silentChunks + 1;
         int error = 0;
         if (pulse.simpleWrite(stream, chunk, kChunkBytes, &error) < 0) {
             qCDebug(lcAudio) << "output lost:" << pulse.strerror(error);
             shared.state = State::Unavailable;
-            return;
+            return false;
         }
+        if (silentChunks >= kIdleChunks && shared.queue.IsIdle())
+            return true;
     }
+    return false;
+}
+
+// Closed after a silence: open again when a sound comes (or the end).
+void PulseOutput::WaitForSound(Shared& shared) {
+    std::unique_lock lock(shared.mutex);
+    shared.wanted = false;
+    shared.wake.wait(lock,
+                     [&shared] { return shared.stop || shared.wanted || !shared.queue.IsIdle(); });
 }
 
 // Without a server nothing is tried again until a sound is asked for, and

@@ -8,16 +8,18 @@
 #include <memory>
 #include <mutex>
 
-// One PulseAudio output stream (PipeWire serves it too) that stays open
-// from the moment it is opened to the end of the run and is fed from a
-// thread of its own: silence between the sounds, so no sound ever waits for
-// a stream to start and none loses its beginning. The game's thread only
-// queues samples and never calls into the audio library, so a missing or
-// stalled server cannot hold it. Nothing is connected before Open() or the
-// first sound, so start-up does not wait for the audio.
+// One PulseAudio output stream (PipeWire serves it too), fed from a thread
+// of its own: silence between the sounds, so that quick sounds follow each
+// other without waiting for a stream to start. After seconds of silence it
+// closes, so the sound device can sleep, and the next sound opens it again
+// behind a little silence, so that no sound loses its beginning. The game's
+// thread only queues samples and never calls into the audio library, so a
+// missing or stalled server cannot hold it. Nothing is connected before
+// Open() or the first sound, so start-up does not wait for the audio.
 class PulseOutput {
 public:
-    enum class State { Connecting, Open, Unavailable };
+    // Idle: closed after a silence, opening again for the next sound.
+    enum class State { Connecting, Open, Idle, Unavailable };
 
     PulseOutput();
     ~PulseOutput();
@@ -41,13 +43,14 @@ private:
         SoundQueue queue{kWaitingLimitBytes};
         std::atomic<State> state{State::Connecting};
         std::atomic<bool> stop{false};
-        std::atomic<bool> wanted{false}; // a sound was asked for while unavailable
+        std::atomic<bool> wanted{false}; // a sound was asked for while closed
         std::mutex mutex;
         std::condition_variable wake;
         bool finished = false;
     };
     static void Run(std::shared_ptr<Shared> shared);
-    static void Feed(Shared& shared, const struct PulseLibrary& pulse, struct pa_simple* stream);
+    static bool Feed(Shared& shared, const struct PulseLibrary& pulse, struct pa_simple* stream);
+    static void WaitForSound(Shared& shared);
     static void WaitForRetry(Shared& shared);
 
     std::shared_ptr<Shared> m_shared;
