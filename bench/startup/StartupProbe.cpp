@@ -3,8 +3,10 @@
 // the orlix.paint log), then reads its memory after a pause.
 //
 // Usage: orlix-startup-probe SETTLE-MS PROGRAM [ARGUMENTS...]
-// Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB CPU-MS", the last the processor
-// time used up to the first frame; exits 1 when the program ends
+// Prints "MS RSS-KB ANON-KB FILE-KB SHMEM-KB CPU-MS WM-MS": the processor
+// time used up to the first frame, and how long of the start-up the game
+// waited for the window manager to settle its window; exits 1 when the
+// program ends
 // or stays silent for 20 s without reporting a frame. With ORLIX_PROBE_LOG
 // set to a file name, what the program logged goes there, its first line
 // the monotonic clock at the start in milliseconds.
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
@@ -28,9 +31,29 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kMarker = "first frame on screen";
 constexpr int kTimeoutMs = 20000;
 
+// When the window was shown (its map request sent) and when the window
+// manager had settled it, by the game's orlix.window log: the time between
+// is the game waiting for the window manager.
+struct WindowWait {
+    std::optional<Clock::time_point> shown, settled;
+    void Look(const std::string& log) {
+        const auto now = Clock::now();
+        if (!shown && log.find("orlix.window: shown ") != std::string::npos)
+            shown = now;
+        if (!settled && log.find("orlix.window: settled:") != std::string::npos)
+            settled = now;
+    }
+    double Ms() const {
+        return shown && settled
+                   ? std::chrono::duration<double, std::milli>(*settled - *shown).count()
+                   : 0.0;
+    }
+};
+
 // Reads what the program writes until the deadline, or until the marker
 // when asked to; false when the program has gone.
-bool Drain(int fd, std::string& log, Clock::time_point deadline, bool untilMarker) {
+bool Drain(int fd, std::string& log, Clock::time_point deadline, bool untilMarker,
+           WindowWait& wait) {
     char buffer[4096];
     while (true) {
         const auto left =
@@ -44,6 +67,7 @@ bool Drain(int fd, std::string& log, Clock::time_point deadline, bool untilMarke
         if (n <= 0)
             return false;
         log.append(buffer, size_t(n));
+        wait.Look(log);
         if (untilMarker && log.find(kMarker) != std::string::npos)
             return true;
     }
@@ -102,7 +126,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int settleMs = std::atoi(argv[1]);
-    setenv("QT_LOGGING_RULES", "orlix.paint.debug=true", 1);
+    setenv("QT_LOGGING_RULES", "orlix.paint.debug=true\norlix.window.debug=true", 1);
+    setenv("QT_MESSAGE_PATTERN", "%{category}: %{message}", 1);
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0)
         return 2;
@@ -117,7 +142,9 @@ int main(int argc, char** argv) {
         return 2;
     close(out[1]);
     std::string log;
-    const bool running = Drain(out[0], log, started + std::chrono::milliseconds(kTimeoutMs), true);
+    WindowWait wait;
+    const bool running =
+        Drain(out[0], log, started + std::chrono::milliseconds(kTimeoutMs), true, wait);
     if (!running || log.find(kMarker) == std::string::npos) {
         std::fprintf(stderr, "%s reported no first frame:\n%s", argv[2], log.c_str());
         Stop(pid);
@@ -125,7 +152,7 @@ int main(int argc, char** argv) {
     }
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     const double cpuMs = CpuMsOf(pid);
-    Drain(out[0], log, Clock::now() + std::chrono::milliseconds(settleMs), false);
+    Drain(out[0], log, Clock::now() + std::chrono::milliseconds(settleMs), false, wait);
     const auto kb = MemoryOf(pid);
     Stop(pid);
     if (const char* logFile = std::getenv("ORLIX_PROBE_LOG")) {
@@ -141,7 +168,7 @@ int main(int argc, char** argv) {
         const auto found = kb.find(key);
         return found == kb.end() ? 0L : found->second;
     };
-    std::printf("%.1f %ld %ld %ld %ld %.0f\n", ms, value("VmRSS"), value("RssAnon"),
-                value("RssFile"), value("RssShmem"), cpuMs);
+    std::printf("%.1f %ld %ld %ld %ld %.0f %.1f\n", ms, value("VmRSS"), value("RssAnon"),
+                value("RssFile"), value("RssShmem"), cpuMs, wait.Ms());
     return 0;
 }

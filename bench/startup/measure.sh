@@ -59,7 +59,7 @@ start_window_manager() {
     esac
 }
 
-# One run of one program: "ms rss-kb anon-kb file-kb shmem-kb cpu-ms".
+# One run of one program: "ms rss-kb anon-kb file-kb shmem-kb cpu-ms wm-ms".
 run() { "$probe" "$settle_ms" "$1"; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -94,14 +94,23 @@ for wm in $managers; do
     floor_ms=$(column "$work/floor" 1 | median)
     game_kb=$(column "$work/game" 2 | median)
     floor_kb=$(column "$work/floor" 2 | median)
-    label="window manager: $wm"
+    label="$wm"
     [ "$wm" = none ] && label="no window manager"
     time_ratio=$(ratio "$game_ms" "$floor_ms")
     rss_ratio=$(ratio "$game_kb" "$floor_kb")
-    row "start-up to first frame, $label" \
+    row "first frame, $label" \
         "$game_ms ms ($(column "$work/game" 1 | range))" \
         "empty window $floor_ms ms ($(column "$work/floor" 1 | range))" \
         "$time_ratio" "<= 1.3x" "$(met "$time_ratio" 1.3)"
+    if [ "$wm" != none ]; then
+        # The game holds its first paint until the window manager has
+        # settled the window; the empty window paints at once.
+        wait_ms=$(column "$work/game" 7 | median)
+        own_ms=$(awk -v a="$game_ms" -v b="$wait_ms" 'BEGIN { printf "%.1f", a - b }')
+        row "  of which waiting for $wm to settle it" "$wait_ms ms" "" "" "" ""
+        row "  first frame less that wait, $wm" "$own_ms ms" "empty window $floor_ms ms" \
+            "$(ratio "$own_ms" "$floor_ms")" "" ""
+    fi
     row "RSS after the first frame, $label" "$(mb "$game_kb")" "empty window $(mb "$floor_kb")" \
         "$rss_ratio" "<= 1.2x" "$(met "$rss_ratio" 1.2)"
     if [ -n "${ORLIX_BENCH_DETAIL:-}" ]; then
