@@ -162,14 +162,14 @@ void CORLIXApp::OnCommand(int command) {
     }
 }
 
-// The main window's icon goes to the window system before the window is
-// shown; the dialogs take theirs from the application. On X11 it is
-// written straight from the decoded sizes, and the main window is made
-// before the application has an icon, so that Qt does not set it as well.
 void CORLIXApp::StartPreparing() {
     m_preparation = std::make_unique<StartupPreparation>();
 }
 
+// The main window's icon goes to the window system before the window is
+// shown; the dialogs take theirs from the application. On X11 it is
+// written straight from the decoded sizes, and the main window is made
+// before the application has an icon, so that Qt does not set it as well.
 void CORLIXApp::SetProgramIcon() {
     StartupPreparation::Icon icon = m_preparation->TakeIcon();
     if (!icon.engine) {

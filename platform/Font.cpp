@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -39,6 +40,25 @@ KnownSizes& Known() {
     static KnownSizes sizes;
     return sizes;
 }
+
+// The first size from smallest to largest whose height is closest to
+// target. Heights grow with the size, so the closest lie on either side of
+// the first size that reaches the target: the search starts where the
+// largest size's proportions point and walks from there.
+int ClosestSize(const std::function<int(int)>& height, int target, int smallest, int largest) {
+    const int guess = int(qint64(largest) * target / std::max(height(largest), 1));
+    int reach = std::clamp(guess, smallest, largest + 1);
+    while (reach <= largest && height(reach) < target)
+        ++reach;
+    while (reach > smallest && height(reach - 1) >= target)
+        --reach;
+    int below = reach - 1;
+    while (below > smallest && height(below - 1) == height(below))
+        --below;
+    const bool belowCloser =
+        below >= smallest && (reach > largest || target - height(below) <= height(reach) - target);
+    return belowCloser ? below : reach;
+}
 } // namespace
 
 Font::Font(std::string_view face, int cellHeight)
@@ -71,17 +91,13 @@ QFont Font::BaseFont(std::string_view face) {
 // Qt sizes fonts by em, the game by cell height: take the pixel size from
 // half the cell height to all of it whose cell height comes closest, the
 // smaller one on a tie so the text still fits. Each size tried costs a font
-// engine, so rather than trying them all, the search starts where the
-// face's proportions point and walks from there: cell heights grow with the
-// size, so the closest lie on either side of the first size that reaches
-// the cell height.
+// engine, so the sizes are not all tried (see ClosestSize).
 void Font::FitCellHeight(QFont& font, int cellHeight) {
     const KnownSizes::Key key{font.family(), font.weight(), cellHeight};
     if (const std::optional<int> known = Known().Find(key)) {
         font.setPixelSize(*known);
         return;
     }
-    const int smallest = std::max(cellHeight / 2, 1), largest = std::max(cellHeight, 1);
     std::map<int, int> heights;
     const auto height = [&font, &heights](int size) {
         const auto [known, fresh] = heights.try_emplace(size, 0);
@@ -91,18 +107,7 @@ void Font::FitCellHeight(QFont& font, int cellHeight) {
         }
         return known->second;
     };
-    const int guess = int(qint64(largest) * cellHeight / std::max(height(largest), 1));
-    int reach = std::clamp(guess, smallest, largest + 1);
-    while (reach <= largest && height(reach) < cellHeight)
-        ++reach;
-    while (reach > smallest && height(reach - 1) >= cellHeight)
-        --reach;
-    int below = reach - 1;
-    while (below > smallest && height(below - 1) == height(below))
-        --below;
-    const bool belowCloser =
-        below >= smallest &&
-        (reach > largest || cellHeight - height(below) <= height(reach) - cellHeight);
-    font.setPixelSize(belowCloser ? below : reach);
+    font.setPixelSize(
+        ClosestSize(height, cellHeight, std::max(cellHeight / 2, 1), std::max(cellHeight, 1)));
     Known().Store(key, font.pixelSize());
 }
