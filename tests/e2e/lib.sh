@@ -3,6 +3,14 @@
 # Needs: ORLIX (the executable) and ASSETS (the generated artwork folder).
 set -euo pipefail
 
+# As on a desktop, everything runs on a session bus. Without one, each
+# program started launches a bus of its own (dbus-launch) and leaves it
+# behind; under AddressSanitizer that launch can also hang the game, as the
+# child forked for it may wait for a lock another thread held at the fork.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    exec dbus-run-session -- bash "$0" "$@"
+fi
+
 WORK=$(mktemp -d)
 XVFB_PID=""
 WM_PID=""
