@@ -3,10 +3,7 @@
 # keys that arrive while a brr plays are all handled afterwards, in order.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
-start_x bare
-start_pulse
-start_game
-start_recording
+start_recorded_game
 # No outline is chosen yet, so every arrow key is refused with a brr.
 keys=()
 for _ in 1 2 3 4 5; do keys+=(Left Up Right Down); done

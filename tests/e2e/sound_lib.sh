@@ -60,3 +60,25 @@ trap 'stop_pulse; [ -n "$REC_PID" ] && kill "$REC_PID" 2>/dev/null; cleanup' EXI
 
 # The byte offset of a wave file's samples: just after its "data" header.
 wave_samples_at() { echo $(($(grep -obUa data "$1" | head -n 1 | cut -d: -f1) + 8)); }
+
+# Fails with MESSAGE unless every click listed in FILE (from
+# sounds_in_recording) has the move click's own audible length and
+# loudness, as the resource holds them; sets CLICK_SPAN to that length.
+check_clicks_whole() { # check_clicks_whole FILE MESSAGE
+    local energy
+    read -r CLICK_SPAN energy <<< "$(od -An -v -tu1 -j "$(wave_samples_at "$ASSETS/sound/130.wav")" -N 219 "$ASSETS/sound/130.wav" | tr -s ' ' '\n' |
+        awk 'NF { v = ($1 - 128) * 256; i++; if (v > 300 || v < -300) { if (!f) f = i; l = i } e += v * v }
+             END { print l - f + 1, int(e / 1048576) }')"
+    awk -v span="$CLICK_SPAN" -v energy="$energy" '
+        $2 < span - 10 || $2 > span + 30 { print "click " NR " lasts " $2 " samples, not " span; bad = 1 }
+        $3 < energy * 0.8 || $3 > energy * 1.25 { print "click " NR " has energy " $3 ", not " energy; bad = 1 }
+        END { exit bad }' "$1" || fail "$2"
+}
+
+# The game on a bare X server, with a sound server whose sink is recorded.
+start_recorded_game() {
+    start_x bare
+    start_pulse
+    start_game
+    start_recording
+}
