@@ -73,9 +73,13 @@ void CMainFrame::ShowMaximizedAtScreenSize() {
             watcher->deleteLater();
         });
     }
+    FitAvailableArea();
+    showMaximized();
+}
+
+void CMainFrame::FitAvailableArea() {
     if (QScreen* screen = this->screen())
         setGeometry(screen->availableGeometry());
-    showMaximized();
 }
 
 // Only once the layout is fixed: asking earlier stops window managers from

@@ -21,6 +21,11 @@ public:
     // paint waits until the window system has settled the window, so that
     // it sees the final client size.
     void ShowMaximizedAtScreenSize();
+    // Takes the screen's free area. Done before anything makes the native
+    // window, the window is made at that size: resized afterwards, it would
+    // ask the window manager, and weston answers a maximized window's
+    // request by taking it out of the maximized state.
+    void FitAvailableArea();
 
 protected:
     void moveEvent(QMoveEvent* event) override;

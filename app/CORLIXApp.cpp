@@ -82,6 +82,7 @@ bool CORLIXApp::InitInstance(const QStringList& arguments) {
         return false;
     }
     m_frame->setWindowTitle(m_doc->Title() + " - " + kAppName);
+    m_frame->FitAvailableArea(); // before the icon makes the native window
     SetProgramIcon();
     m_frame->ShowMaximizedAtScreenSize();
     return true;

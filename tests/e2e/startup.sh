@@ -12,6 +12,12 @@ start_game
 # The window manager told when the window was settled; no time limit ran out.
 grep -q "orlix.window: settled: time limit" "$LOG" && fail "the window manager never settled the window"
 
+# The window was made at the size it was shown at, not at the toolkit's
+# first 640 x 480 and resized afterwards: that resize would be a request to
+# the window manager, which weston answered by un-maximizing the window.
+grep -m 1 "orlix.window: shown" "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]* 640x480)" &&
+    fail "the window was made at 640 x 480 and resized afterwards"
+
 # The window fills the work area: it lies inside it, and its frame (if the
 # window manager draws one) covers it, borders pushed off the screen allowed.
 read -r x y w h <<< "$(window_geometry)"
