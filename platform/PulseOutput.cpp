@@ -29,7 +29,7 @@ constexpr auto kStopWait = 200ms;
 
 pa_simple* Connect(const PulseLibrary& pulse) {
     const auto started = std::chrono::steady_clock::now();
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = uint32_t(-1);
     attr.tlength = kTargetLatencyBytes;
@@ -38,7 +38,7 @@ pa_simple* Connect(const PulseLibrary& pulse) {
     attr.fragsize = uint32_t(-1);
     int error = 0;
     pa_simple* stream = pulse.simpleNew(nullptr, "O.R.L.I.X.", PA_STREAM_PLAYBACK, nullptr,
-                                        "Game sounds", &spec, nullptr, &attr, &error);
+                                        "Game sounds", &format, nullptr, &attr, &error);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     if (stream != nullptr)
