@@ -2,6 +2,7 @@
 
 #include "AcceleratorTable.h"
 #include "CommandIds.h"
+#include "FirstFrameReport.h"
 #include "Logging.h"
 #include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
@@ -20,6 +21,8 @@ CMainFrame::CMainFrame(ViewHost* host, CommandHandler onCommand)
     BuildMenu();
     BuildAccelerators();
     m_host->setFocus();
+    connect(m_host, &ViewHost::FirstPaintDone, this,
+            [this] { FirstFrameReport::Arm(windowHandle()); });
     connect(m_host, &ViewHost::FirstPaintDone, this, &CMainFrame::ForbidMoveAndResize,
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }

@@ -6,15 +6,12 @@
 #include "CORLIXView.h"
 #include "CScoresDlg.h"
 #include "CommandIds.h"
-#include "PrintModule.h"
+#include "PrintJob.h"
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
 #include "ResourceBitmapLoader.h"
-#include "ResourceIconEngine.h"
 #include "StartupPreparation.h"
 #include "ViewHost.h"
-#include "X11Atoms.h"
-#include "X11WindowIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QScreen>
+#include <QPrinter>
 #include <QSettings>
 #include <cstdio>
 #include <limits>
@@ -66,11 +63,9 @@ CORLIXApp::~CORLIXApp() {
 }
 
 bool CORLIXApp::InitInstance(const QStringList& arguments) {
-    X11Atoms::Prefetch();
     if (!m_preparation)
         StartPreparing();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    m_preparation->ToolkitReady(screen != nullptr ? screen->availableGeometry().size() : QSize());
+    m_preparation->ToolkitReady();
     LoadStdProfileSettings();
     if (!CreateDocumentAndWindow()) {
         ShowStartupError(QStringLiteral("Failed to create empty document."));
@@ -83,7 +78,7 @@ bool CORLIXApp::InitInstance(const QStringList& arguments) {
     }
     m_frame->setWindowTitle(m_doc->Title() + " - " + kAppName);
     m_frame->FitAvailableArea(); // before the icon makes the native window
-    SetProgramIcon();
+    QApplication::setWindowIcon(ProgramIcon());
     m_frame->ShowMaximizedAtScreenSize();
     return true;
 }
@@ -167,19 +162,15 @@ void CORLIXApp::StartPreparing() {
     m_preparation = std::make_unique<StartupPreparation>();
 }
 
-// The main window's icon goes to the window system before the window is
-// shown; the dialogs take theirs from the application. On X11 it is
-// written straight from the decoded sizes, and the main window is made
-// before the application has an icon, so that Qt does not set it as well.
-void CORLIXApp::SetProgramIcon() {
-    StartupPreparation::Icon icon = m_preparation->TakeIcon();
-    if (!icon.engine) {
-        icon.engine = std::make_unique<ResourceIconEngine>();
-        icon.x11Data = X11WindowIcon::Data(icon.engine->Sizes());
-    }
-    if (X11WindowIcon::Set(m_frame, icon.x11Data))
-        m_frame->setAttribute(Qt::WA_SetWindowIcon);
-    QApplication::setWindowIcon(QIcon(icon.engine.release()));
+// The main window and the dialogs take their icon from the application.
+// Window managers draw it small: the 256-pixel picture is for the menu
+// entry's icon theme, and converting it for the window costs a quarter of a
+// megabyte.
+QIcon CORLIXApp::ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/128-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void CORLIXApp::RepaintAfterModal() {
@@ -211,8 +202,10 @@ void CORLIXApp::OnFileSave() {
     RepaintAfterModal();
 }
 
+// The printer's own resolution, so the page is laid out in its real pixels.
 void CORLIXApp::OnFilePrint(bool direct) {
-    PrintModule::Print(*m_view, *m_shell, m_frame, direct);
+    QPrinter printer(QPrinter::HighResolution);
+    PrintJob(*m_view, *m_shell, m_frame).Run(printer, direct);
 }
 
 void CORLIXApp::OnAppAbout() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QStringList>
 #include <memory>
 
@@ -30,6 +31,9 @@ public:
     int ExitInstance();
     void OnCommand(int command);
 
+    // The program's icon, in the sizes a window shows.
+    static QIcon ProgramIcon();
+
     int PreviewPages() const { return m_nPreviewPages; }
     CMainFrame* MainFrame() const { return m_frame; }
 
@@ -42,7 +46,6 @@ private:
     void OnFileSave();
     void OnFilePrint(bool direct);
     void OnAppAbout();
-    void SetProgramIcon();
     void RepaintAfterModal();
 
     std::unique_ptr<StartupPreparation> m_preparation;

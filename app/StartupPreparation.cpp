@@ -1,62 +1,38 @@
 #include "StartupPreparation.h"
 
 #include "ApplicationFonts.h"
-#include "CORLIXView.h"
-#include "ResourceIconEngine.h"
-#include "X11WindowIcon.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 #include <fontconfig/fontconfig.h>
 
-namespace {
-// What a maximized window's client loses to the menu bar alone (no window
-// manager), and to the menu bar, a title bar and borders at most.
-constexpr int kLeastTaken = 18, kMostTaken = 64;
-} // namespace
-
-StartupPreparation::StartupPreparation()
-    : m_screen(m_toolkit.get_future()), m_icon(m_iconPromise.get_future()) {
-    m_done = std::async(std::launch::async, [this] { Run(); });
+StartupPreparation::StartupPreparation() {
+    m_done = std::async(std::launch::async, &StartupPreparation::Run, this, m_toolkit.get_future());
 }
 
 StartupPreparation::~StartupPreparation() {
-    if (!m_toolkitReady)
-        m_toolkit.set_value(QSize());
+    Tell(false);
     m_done.wait();
 }
 
-void StartupPreparation::ToolkitReady(QSize screen) {
-    if (m_toolkitReady)
+void StartupPreparation::ToolkitReady() {
+    Tell(true);
+}
+
+void StartupPreparation::Tell(bool toolkitReady) {
+    if (m_told)
         return;
-    m_toolkitReady = true;
-    m_toolkit.set_value(screen);
+    m_told = true;
+    m_toolkit.set_value(toolkitReady);
 }
 
-StartupPreparation::Icon StartupPreparation::TakeIcon() {
-    return m_icon.valid() ? m_icon.get() : Icon{};
-}
-
-void StartupPreparation::Run() {
-    // The font database reads the configuration first thing; read now, it
-    // is there by then.
+// The font database reads the configuration first thing: read ahead, it is
+// there by then. The database is read in before the face is added, so that
+// adding it does not make the database read everything again.
+void StartupPreparation::Run(std::future<bool> toolkit) {
     FcInit();
-    const QSize screen = m_screen.get();
-    if (screen.isEmpty()) {
-        m_iconPromise.set_value(Icon{});
+    if (!toolkit.get())
         return;
-    }
-    auto engine = std::make_unique<ResourceIconEngine>();
-    std::vector<quint32> x11Data = X11WindowIcon::Data(engine->Sizes());
-    m_iconPromise.set_value(Icon{std::move(engine), std::move(x11Data)});
-    // Read in before the face is added, so that adding it does not make
-    // the database read everything again.
     QFontDatabase::families();
     ApplicationFonts::ArialFamily(true);
-    PrepareFonts(screen);
-}
-
-// The likeliest sizes first; the layout works out any size missed here.
-void StartupPreparation::PrepareFonts(QSize screen) {
-    for (int taken = kLeastTaken; taken <= kMostTaken; ++taken)
-        CORLIXView::PrepareFonts(screen.width(), screen.height() - taken);
 }

@@ -1,10 +1,8 @@
-#include "ApplicationStyle.h"
 #include "CORLIXApp.h"
 #include "CommandLine.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QStyle>
 #include <cstdio>
 #include <vector>
 
@@ -48,7 +46,6 @@ int Run(const CommandLine& commandLine) {
     theApp.StartPreparing();
     ToolkitArgv toolkit(commandLine.ToolkitArguments());
     QApplication app(toolkit.argc, toolkit.pointers.data());
-    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
     QApplication::setDesktopFileName(ORLIX_APP_ID);
     QStringList arguments{QApplication::applicationFilePath()};
     if (!commandLine.Document().isEmpty())

@@ -7,6 +7,7 @@
 #include "GameState.h"
 #include "Geometry.h"
 #include "KeyDispatch.h"
+#include "OutlineCatalogue.h"
 #include "Surface.h"
 #include "ViewServices.h"
 
@@ -44,10 +45,6 @@ public:
     void OnEndPrinting(PageSurface& dc, CPrintInfo& info) override;
 
     void ComputeLayout(Surface& dc);
-    // Makes the three screen fonts for a client of that size, as
-    // ComputeLayout will: on any thread, ahead of the first paint, so that
-    // the layout finds their sizes worked out.
-    static void PrepareFonts(int width, int height);
     void CountGreen();
     // Blanks and redraws the three counter lines, one after the other.
     void DrawCounters(Surface& dc);
@@ -58,10 +55,10 @@ public:
     void EndGame();
 
     // Fields, in the order the game has always declared them. Index 0 of the
-    // 1..15 arrays is unused.
+    // arrays by outline number is unused.
     Rect m_rcClient;
     Rect m_rcClientFirst;
-    std::array<Rect, 16> m_rcThumb;
+    std::array<Rect, OutlineCatalogue::kCount + 1> m_rcThumb;
     Rect m_rcPrompt;
     Rect m_rcAdvice;
     Font m_fontMain;
@@ -77,8 +74,8 @@ public:
     int m_nMisses = 0;
     int m_nMovesTotal = 0;
     Brush m_brWhite{kWhite};
-    std::array<Bitmap, 16> m_bmThumb;
-    std::array<Bitmap, 16> m_bmOutline;
+    std::array<Bitmap, OutlineCatalogue::kCount + 1> m_bmThumb;
+    std::array<Bitmap, OutlineCatalogue::kCount + 1> m_bmOutline;
     Bitmap* m_pOldOutlineBitmap = nullptr;
     std::unique_ptr<Surface> m_dcOutline;
     std::unique_ptr<Surface> m_dcThumb;

@@ -13,12 +13,6 @@ int NameFontHeight(int height) {
 }
 } // namespace
 
-void CORLIXView::PrepareFonts(int width, int height) {
-    (void)Font(kScreenFace, SmallFontHeight(width));
-    (void)Font(kScreenFace, NameFontHeight(height));
-    (void)Font(kScreenFace, kMainFontHeight);
-}
-
 void CORLIXView::ComputeLayout(Surface& dc) {
     m_bLayoutDone = 1;
     m_rcClient = GetClientRect();

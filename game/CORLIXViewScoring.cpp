@@ -1,8 +1,8 @@
 #include "CORLIXView.h"
 
 #include "GameTexts.h"
+#include "IScoreRecorder.h"
 #include "Score.h"
-#include "ScoreHistory.h"
 
 void CORLIXView::EndGame() {
     Surface dc = GetClientSurface();

@@ -74,7 +74,6 @@ void CORLIXView::DrawName(Surface& dc) {
     dc.DrawText(m_strName, m_rcName, DT_SINGLELINE | DT_VCENTER);
 }
 
-
 // The budget is read off the board itself, before the start dot covers the
 // first cell, so the start dot is the first move and the first hit.
 void CORLIXView::CountGreen() {

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "IScoreRecorder.h"
+#include "OutlineCatalogue.h"
+
 #include <array>
 #include <string>
 
-// The last seven scores of each of the fifteen outlines, for as long as the
-// program runs. Slot 0 is the newest, slot 6 the oldest; a slot holds the
-// score text exactly as the game end formatted it, or nothing.
-class ScoreHistory {
+// The last seven scores of each outline, for as long as the program runs.
+// Slot 0 is the newest, slot 6 the oldest; a slot holds the score text
+// exactly as the game end formatted it, or nothing.
+class ScoreHistory : public IScoreRecorder {
 public:
-    static constexpr int kOutlines = 15;
+    static constexpr int kOutlines = OutlineCatalogue::kCount;
     static constexpr int kSlots = 7;
 
-    // Files text as the newest score of the outline (1..15); the oldest is
-    // dropped. Any other outline number records nothing.
-    void RecordScore(int outline, const std::string& text);
+    // Files text as the newest score of the outline (1..kOutlines); the
+    // oldest is dropped. Any other outline number records nothing.
+    void RecordScore(int outline, const std::string& text) override;
 
-    // outline 1..15, slot 0..6
+    // outline 1..kOutlines, slot 0..6
     const std::string& Score(int outline, int slot) const;
     void SetScore(int outline, int slot, const std::string& text);
 

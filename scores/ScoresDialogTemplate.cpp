@@ -1,8 +1,10 @@
 #include "ScoresDialogTemplate.h"
 
+#include "OutlineCatalogue.h"
 #include "ScoreHistory.h"
 
 #include <array>
+#include <string>
 
 namespace {
 constexpr const char* kCaption =
@@ -10,19 +12,32 @@ constexpr const char* kCaption =
 // The fixed-pitch font lines the header's columns up over the fields.
 constexpr const char* kHeader =
     "Image      Score 0  Score -1  Score -2  Score -3  Score -4  Score -5  Score -6";
-constexpr const char* kNames = "Triangle\n\nCircle\n\nDancer\n\nDiamond\n\nChurch\n\nGrid\n\n"
-                               "Mug\n\nVase\n\nClover\n\nGift\n\nStairs\n\nPear\n\nCross\n\n"
-                               "Star\n\nLetter E";
 // Left edge of each slot's column, slot 0 first.
 constexpr std::array<int, ScoreHistory::kSlots> kSlotX{48, 87, 127, 167, 207, 248, 288};
 constexpr int kFirstRowY = 30, kRowPitch = 16, kFieldWidth = 28, kFieldHeight = 13;
+// Below the last row: the Exit button, then the dialog's bottom edge.
+constexpr int kRowsEnd = kFirstRowY + kRowPitch * ScoreHistory::kOutlines;
+constexpr int kExitY = kRowsEnd + 8, kDialogHeight = kRowsEnd + 24;
+
+// The names column: one outline a row, each beside its fields.
+const char* Names() {
+    static const std::string names = [] {
+        std::string text;
+        for (const OutlineEntry& entry : OutlineCatalogue::Entries())
+            text += (text.empty() ? "" : "\n\n") + std::string(entry.name);
+        return text;
+    }();
+    return names.c_str();
+}
 
 DialogTemplate Build() {
-    DialogTemplate t{ScoresDialogTemplate::kId, kCaption, "Fixedsys", 9, 326, 294, false, {}};
+    DialogTemplate t{
+        ScoresDialogTemplate::kId, kCaption, "Fixedsys", 9, 326, kDialogHeight, false, {}};
     t.controls = {
-        {ControlKind::PushButton, 1, 138, 278, 50, 14, "Exit", CS_DEFAULT | CS_TABSTOP},
+        {ControlKind::PushButton, 1, 138, kExitY, 50, 14, "Exit", CS_DEFAULT | CS_TABSTOP},
         {ControlKind::Static, DialogTemplate::kNoId, 6, 12, 316, 11, kHeader, CS_VCENTER},
-        {ControlKind::Static, DialogTemplate::kNoId, 5, 32, 34, 237, kNames, 0},
+        {ControlKind::Static, DialogTemplate::kNoId, 5, kFirstRowY + 2, 34,
+         kRowPitch * ScoreHistory::kOutlines - 3, Names(), 0},
     };
     // In ascending id order, which runs row by row only from the Diamond on.
     std::array<DialogControl, ScoreHistory::kOutlines * ScoreHistory::kSlots> fields{};

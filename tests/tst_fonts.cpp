@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QTest>
-#include <thread>
 
 // Runs twice: with the machine's fonts, and with a font set-up that has
 // only DejaVu; the game's text must come out the same either way.
@@ -18,7 +17,6 @@ private slots:
     void linesFitAnEightHundredPixelWindow();
     void cellHeightPicksTheClosestSize_data();
     void cellHeightPicksTheClosestSize();
-    void sizesWorkedOutOnAnotherThreadHold();
 };
 
 void TestFonts::arialIsTheBuiltInFace_data() {
@@ -83,31 +81,6 @@ void TestFonts::cellHeightPicksTheClosestSize() {
         QVERIFY2(
             picked == best,
             qPrintable(QString("cell %1: size %2, closest %3").arg(cell).arg(picked).arg(best)));
-    }
-}
-
-// The preparation at start-up works sizes out on a thread of its own; the
-// user-interface thread then takes them as found. They must be the sizes
-// it would have found itself.
-void TestFonts::sizesWorkedOutOnAnotherThreadHold() {
-    constexpr int kFirst = 81, kLast = 100; // none worked out before here
-    std::thread([] {
-        for (int cell = kFirst; cell <= kLast; ++cell)
-            (void)Font("Arial Bold", cell);
-    }).join();
-    for (int cell = kFirst; cell <= kLast; ++cell) {
-        QFont probe = Font("Arial Bold", cell).QtFont();
-        const int taken = probe.pixelSize();
-        int closest = 0, closestDiff = -1;
-        for (int size = cell / 2; size <= cell; ++size) {
-            probe.setPixelSize(size);
-            const int diff = std::abs(QFontMetrics(probe).height() - cell);
-            if (closestDiff < 0 || diff < closestDiff) {
-                closestDiff = diff;
-                closest = size;
-            }
-        }
-        QCOMPARE(taken, closest);
     }
 }
 

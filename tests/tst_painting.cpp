@@ -1,3 +1,4 @@
+#include "OutlineCatalogue.h"
 #include "SyntheticOutlines.h"
 #include "TestView.h"
 
@@ -31,7 +32,7 @@ private slots:
 void TestPainting::selectingShowsStripPromptAndHelp() {
     TestView t(800, 600);
     const QImage shown = t.Snapshot();
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = 1; i <= OutlineCatalogue::kCount; ++i) {
         const Rect& r = t.view->m_rcThumb[i];
         QCOMPARE(Crop(shown, r), t.view->m_bmThumb[i].Image());
     }

@@ -2,7 +2,6 @@
 #include "CAboutDlg.h"
 #include "FittingMessageBox.h"
 #include "PrintJob.h"
-#include "PrintModule.h"
 #include "TemplateDialog.h"
 #include "TestView.h"
 
@@ -98,7 +97,6 @@ private slots:
     void dialogChoices_data();
     void dialogChoices();
     void jobThatCannotStartIsReported();
-    void missingPrintModuleIsReported();
     void printDialogOffersPageRangesAndCancels();
     void aboutBoxClosesEveryWay_data();
     void aboutBoxClosesEveryWay();
@@ -212,14 +210,6 @@ void TestPrinting::jobThatCannotStartIsReported() {
     QVERIFY(!PrintJob(*t.view, t.shell, nullptr).Run(printer, true));
     QCOMPARE(t.shell.messageBoxes, std::vector<std::string>{"Could not start print job."});
     QCOMPARE(t.view->m_nPageHeight, 0);
-}
-
-// The tests run where the program's print module is not: the print
-// command tells the player it could not start, rather than nothing at all.
-void TestPrinting::missingPrintModuleIsReported() {
-    TestView t;
-    QVERIFY(!PrintModule::Print(*t.view, t.shell, nullptr, true));
-    QCOMPARE(t.shell.messageBoxes, std::vector<std::string>{PrintJob::kCouldNotStart});
 }
 
 void TestPrinting::printDialogOffersPageRangesAndCancels() {

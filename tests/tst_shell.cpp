@@ -1,5 +1,4 @@
 #include "AcceleratorTable.h"
-#include "ApplicationStyle.h"
 #include "CMainFrame.h"
 #include "CORLIXApp.h"
 #include "CORLIXDoc.h"
@@ -8,12 +7,10 @@
 #include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
 #include "RecordingView.h"
-#include "ResourceIconEngine.h"
 #include "StartupPreparation.h"
 #include "TestView.h"
 #include "ViewHost.h"
 #include "WindowPlacement.h"
-#include "X11WindowIcon.h"
 
 #include <QDialog>
 #include <QMenu>
@@ -28,7 +25,6 @@
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(QKeyCombination)
-Q_DECLARE_METATYPE(std::vector<quint32>)
 Q_DECLARE_METATYPE(WindowPlacement)
 
 namespace {
@@ -78,10 +74,7 @@ private slots:
     void movedWindowGoesBackUnlessMovedThereAgain();
     void settledPlacement_data();
     void settledPlacement();
-    void programIconInEverySize();
-    void x11IconData_data();
-    void x11IconData();
-    void overflowIconIsTheStylesOwn();
+    void programIconInTheWindowsSizes();
     void preparationOutlivesAnUnreadyToolkit();
 
 private:
@@ -528,81 +521,26 @@ void TestShell::settledPlacement() {
     QCOMPARE(placement.IsMaximizedInNameOnly(), maximizedInNameOnly);
 }
 
-// Every size the program ships, each as its file draws it; a size in
-// between comes from the next larger one.
-void TestShell::programIconInEverySize() {
-    QIcon icon(new ResourceIconEngine);
+// The window's icon in every size a window manager draws, each as its file
+// draws it.
+void TestShell::programIconInTheWindowsSizes() {
+    const QIcon icon = CORLIXApp::ProgramIcon();
     const QList<QSize> sizes = icon.availableSizes();
-    QCOMPARE(
-        sizes,
-        (QList<QSize>{
-            {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    QCOMPARE(sizes, (QList<QSize>{
+                        {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
     for (const QSize& size : sizes)
         QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
                  QImage(QString(":/icon/128-%1.png").arg(size.width()))
                      .convertToFormat(QImage::Format_ARGB32));
-    QCOMPARE(icon.pixmap(QSize(40, 40)).size(), QSize(40, 40));
-    QCOMPARE(icon.actualSize(QSize(40, 40)), QSize(40, 40));
-    QCOMPARE(icon.actualSize(QSize(300, 300)), QSize(256, 256));
-}
-
-void TestShell::x11IconData_data() {
-    QTest::addColumn<QList<QImage>>("sizes");
-    QTest::addColumn<std::vector<quint32>>("data");
-    QImage indexed(2, 1, QImage::Format_Indexed8);
-    indexed.setColorTable({qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 128)});
-    indexed.setPixel(0, 0, 1);
-    indexed.setPixel(1, 0, 0);
-    QImage argb(1, 2, QImage::Format_ARGB32);
-    argb.setPixel(0, 0, qRgba(1, 2, 3, 4));
-    argb.setPixel(0, 1, qRgba(5, 6, 7, 8));
-    QTest::newRow("palette") << QList<QImage>{indexed}
-                             << std::vector<quint32>{2, 1, qRgba(0, 0, 255, 128),
-                                                     qRgba(255, 0, 0, 255)};
-    QTest::newRow("two sizes, in order")
-        << QList<QImage>{indexed, argb}
-        << std::vector<quint32>{2, 1, qRgba(0, 0, 255, 128), qRgba(255, 0, 0, 255),
-                                1, 2, qRgba(1, 2, 3, 4),     qRgba(5, 6, 7, 8)};
-    QTest::newRow("none") << QList<QImage>{} << std::vector<quint32>{};
-}
-
-// Width, height and the pixels as unpremultiplied ARGB, size after size,
-// as window managers read _NET_WM_ICON.
-void TestShell::x11IconData() {
-    QFETCH(QList<QImage>, sizes);
-    QFETCH(std::vector<quint32>, data);
-    QCOMPARE(X11WindowIcon::Data(sizes), data);
-}
-
-// The menu bar's overflow button is given its icon late; drawn, it is the
-// style's own.
-void TestShell::overflowIconIsTheStylesOwn() {
-    ApplicationStyle style(QApplication::style()->name());
-    const auto draw = [](const QIcon& icon) {
-        QImage image(16, 16, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        icon.paint(&painter, image.rect());
-        return image;
-    };
-    const QIcon deferred =
-        style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
-    const QIcon own = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-    QVERIFY(!deferred.isNull());
-    QCOMPARE(draw(deferred), draw(own));
-    QCOMPARE(deferred.availableSizes(), own.availableSizes());
 }
 
 // A start-up that ends before the toolkit is ready must not leave the
-// preparation's thread waiting for it; one that gets there has its icon.
+// preparation's thread waiting for it, nor one told twice.
 void TestShell::preparationOutlivesAnUnreadyToolkit() {
     { StartupPreparation unready; }
     StartupPreparation ready;
-    ready.ToolkitReady(QSize(800, 600));
-    const StartupPreparation::Icon icon = ready.TakeIcon();
-    QVERIFY(icon.engine != nullptr);
-    QCOMPARE(icon.x11Data, X11WindowIcon::Data(icon.engine->Sizes()));
-    QCOMPARE(icon.engine->Sizes().size(), 8);
+    ready.ToolkitReady();
+    ready.ToolkitReady();
 }
 
 QTEST_MAIN(TestShell)

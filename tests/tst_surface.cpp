@@ -1,4 +1,3 @@
-#include "LargeImage.h"
 #include "Surface.h"
 #include "TestView.h"
 
@@ -44,8 +43,6 @@ private slots:
     void copyFromEmptyBitmapDrawsNothing();
     void deferredBitmapDecodesOnFirstUse_data();
     void deferredBitmapDecodesOnFirstUse();
-    void largeImageHoldsEveryPixel_data();
-    void largeImageHoldsEveryPixel();
     void selectGivesBackThePrevious();
     void textIsOpaqueAndRepeatable();
     void textLayouts();
@@ -193,38 +190,6 @@ void TestSurface::deferredBitmapDecodesOnFirstUse() {
         QCOMPARE(dc.GetPixel(3, y), kBlack);
         QCOMPARE(dc.GetPixel(4, y), kWhite);
     }
-}
-
-void TestSurface::largeImageHoldsEveryPixel_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("one pixel") << QSize(1, 1);
-    QTest::newRow("800 x 600, less a menu bar") << QSize(800, 581);
-    QTest::newRow("1280 x 1024") << QSize(1280, 1005);
-    QTest::newRow("1920 x 1080") << QSize(1920, 1055);
-    QTest::newRow("none") << QSize(0, 0);
-}
-
-// Every pixel, the last included, can be written and read back, and a
-// copy is a picture of its own.
-void TestSurface::largeImageHoldsEveryPixel() {
-    QFETCH(QSize, size);
-    QImage image = LargeImage::Create(size.width(), size.height());
-    QCOMPARE(image.isNull(), size.isEmpty());
-    if (size.isEmpty())
-        return;
-    QCOMPARE(image.size(), size);
-    QCOMPARE(image.format(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    Surface dc(&image);
-    const int right = size.width() - 1, bottom = size.height() - 1;
-    QCOMPARE(dc.GetPixel(right, bottom), kWhite);
-    dc.SetPixel(right, bottom, kBlack);
-    QCOMPARE(dc.GetPixel(right, bottom), kBlack);
-    dc.SetPixel(0, 0, kOutlineGreen);
-    QCOMPARE(dc.GetPixel(0, 0), kOutlineGreen);
-    const QImage copy = image.copy();
-    dc.SetPixel(0, 0, kWhite);
-    QCOMPARE(copy.pixel(0, 0), qRgb(0, 255, 0));
 }
 
 void TestSurface::selectGivesBackThePrevious() {

@@ -2,14 +2,16 @@
 
 #include "Box.h"
 #include "CellGrid.h"
+#include "OutlineCatalogue.h"
 
 #include <array>
 #include <string_view>
 
-// The fifteen outlines in catalogue order with the figures their artwork is
-// drawn to: cells, parts, branch cells, green box, and the box the printed
-// number is centred on. The measured figures of the drawn artwork are
-// compared against these by --measure; only the number box steers drawing.
+// The outlines in catalogue order, each with its drawing and the figures
+// its artwork is drawn to: cells, parts, branch cells, green box, and the
+// box the printed number is centred on. The measured figures of the drawn
+// artwork are compared against these by --measure; only the number box
+// steers drawing.
 struct ArtworkEntry {
     int number;
     std::string_view name;
@@ -26,5 +28,5 @@ struct ArtworkEntry {
 
 class ArtworkTable {
 public:
-    static const std::array<ArtworkEntry, 15>& Entries();
+    static const std::array<ArtworkEntry, OutlineCatalogue::kCount>& Entries();
 };

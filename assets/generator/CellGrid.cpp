@@ -14,7 +14,9 @@ void CellGrid::Clear(int px, int py) {
     m_cells[py / 2][px / 2] = false;
 }
 
-bool CellGrid::At(int px, int py) const { return CellAt(px / 2, py / 2); }
+bool CellGrid::At(int px, int py) const {
+    return CellAt(px / 2, py / 2);
+}
 
 bool CellGrid::CellAt(int cx, int cy) const {
     if (cx < 0 || cy < 0 || cx >= kCells || cy >= kCells)
@@ -112,10 +114,14 @@ std::array<int, 4> CellGrid::GreenBox() const {
                 box = {2 * x, 2 * y, 2 * x + 1, 2 * y + 1};
                 continue;
             }
-            if (2 * x < box[0]) box[0] = 2 * x;
-            if (2 * y < box[1]) box[1] = 2 * y;
-            if (2 * x + 1 > box[2]) box[2] = 2 * x + 1;
-            if (2 * y + 1 > box[3]) box[3] = 2 * y + 1;
+            if (2 * x < box[0])
+                box[0] = 2 * x;
+            if (2 * y < box[1])
+                box[1] = 2 * y;
+            if (2 * x + 1 > box[2])
+                box[2] = 2 * x + 1;
+            if (2 * y + 1 > box[3])
+                box[3] = 2 * y + 1;
         }
     return box;
 }

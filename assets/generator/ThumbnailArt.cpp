@@ -3,6 +3,7 @@
 #include "MaskPainter.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 Mask::H ThumbnailArt::FromBoard(int px, int py) {
@@ -18,10 +19,12 @@ std::vector<Mask::H> ThumbnailArt::FromBoard(const std::vector<Mask::H>& points)
 
 IndexedImage ThumbnailArt::Draw(int number) {
     using Painter = void (*)(IndexedImage&);
-    static const Painter painters[15] = {Triangle, Circle, Dancer, Diamond, Church,
-                                         Grid,     Mug,    Vase,   Clover,  Gift,
-                                         Stairs,   Pear,   Cross,  Star,    LetterE};
-    if (number < 1 || number > 15)
+#define ORLIX_OUTLINE(number, name, thumbnail, outline, x, y, drawing) drawing,
+    static const Painter painters[] = {
+#include "Outlines.def"
+    };
+#undef ORLIX_OUTLINE
+    if (number < 1 || number > int(std::size(painters)))
         throw std::out_of_range("thumbnail number");
     IndexedImage img(kSize, kSize,
                      Depth(number) == 8 ? Palette::Extended256() : Palette::Standard16(), White);

@@ -6,7 +6,7 @@
 #include <vector>
 
 // The 21 x 21 coloured miniatures of the thumbnail strip, one per outline in
-// catalogue order (1..15).
+// catalogue order.
 class ThumbnailArt {
 public:
     static constexpr int kSize = 21;
@@ -21,19 +21,9 @@ private:
     static Mask::H FromBoard(int px, int py);
     static std::vector<Mask::H> FromBoard(const std::vector<Mask::H>& points);
 
-    static void Triangle(IndexedImage& img);
-    static void Circle(IndexedImage& img);
-    static void Dancer(IndexedImage& img);
-    static void Diamond(IndexedImage& img);
-    static void Church(IndexedImage& img);
-    static void Grid(IndexedImage& img);
-    static void Mug(IndexedImage& img);
-    static void Vase(IndexedImage& img);
-    static void Clover(IndexedImage& img);
-    static void Gift(IndexedImage& img);
-    static void Stairs(IndexedImage& img);
-    static void Pear(IndexedImage& img);
-    static void Cross(IndexedImage& img);
-    static void Star(IndexedImage& img);
-    static void LetterE(IndexedImage& img);
+    // One per outline, named after its drawing in the catalogue.
+#define ORLIX_OUTLINE(number, name, thumbnail, outline, x, y, drawing)                             \
+    static void drawing(IndexedImage& img);
+#include "Outlines.def"
+#undef ORLIX_OUTLINE
 };

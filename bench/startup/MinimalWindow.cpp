@@ -1,14 +1,12 @@
 // The floor for start-up figures: an empty maximized Qt Widgets window that
 // reports its first frame the way the game does.
 #include "FirstFrameReport.h"
+#include "Logging.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QMainWindow>
 #include <QPainter>
 #include <QScreen>
-
-Q_LOGGING_CATEGORY(lcPaint, "orlix.paint", QtWarningMsg)
 
 class EmptyView : public QWidget {
 protected:

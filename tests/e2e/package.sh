@@ -2,7 +2,7 @@
 # The Debian package: built by CPack, its control file names the run-time
 # packages (read from the binary by dpkg-shlibdeps), it holds exactly the
 # installed files under /usr, and unpacked into a throw-away root the
-# program starts, paints and finds its print module. Needs BUILD_DIR.
+# program starts, paints and opens its print dialog. Needs BUILD_DIR.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/modal.sh"
 cpack -G DEB --config "${BUILD_DIR:?}/CPackConfig.cmake" -B "$WORK/pkg" > "$WORK/cpack.log" 2>&1 ||
@@ -32,8 +32,6 @@ ORLIX="$root/usr/bin/orlix"
 export HOME="$WORK" CUPS_SERVER="$WORK/no-cups.sock"
 start_game
 kill -0 "$GAME_PID" || fail "the packaged game ended"
-# Printing is a module of its own, loaded on the first print from its
-# place next to the program's folder.
 press ctrl+p
 wait_modal "Print"
 xdotool key Escape

@@ -49,9 +49,11 @@ kill -0 "$GAME_PID" || fail "the game ended"
 
 read -r ox oy <<< "$(view_origin)"
 shot=$(screenshot selecting)
-ids=(130 132 134 137 142 140 138 144 146 148 150 153 154 156 158)
-for i in $(seq 0 14); do
-    d=$(differing_pixels "$shot" $((ox + 10 + 33 * i)) $((oy + 10)) "$ASSETS/bitmap/${ids[$i]}.bmp")
+# shellcheck source=/dev/null
+source "${CATALOGUE:?}"
+for i in "${!OUTLINE_THUMBNAIL_IDS[@]}"; do
+    d=$(differing_pixels "$shot" $((ox + 10 + 33 * i)) $((oy + 10)) \
+        "$ASSETS/bitmap/${OUTLINE_THUMBNAIL_IDS[$i]}.bmp")
     [ "$d" = 0 ] || fail "thumbnail $((i + 1)) differs in $d pixels"
 done
 [ "$(count_colour "$shot" $((ox + 10)) $((oy + 41)) 600 16 0,0,92)" -gt 50 ] || fail "no navy prompt"

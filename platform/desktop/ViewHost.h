@@ -35,6 +35,7 @@ public:
 
 signals:
     // The view has painted for the first time: its layout is now fixed.
+    // Sent at the end of that paint.
     void FirstPaintDone();
 
 protected:

@@ -6,40 +6,11 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <mutex>
-#include <optional>
-#include <tuple>
 
 namespace {
 constexpr std::string_view kBoldSuffix = " Bold";
 // Used where a font of height 0 is asked for: the desktop's ordinary text size.
 constexpr int kDefaultPixelSize = 13;
-
-// The pixel sizes found so far, by family, weight and cell height, for
-// every thread: a size worked out ahead on another thread is not searched
-// for again.
-class KnownSizes {
-public:
-    using Key = std::tuple<QString, int, int>;
-    std::optional<int> Find(const Key& key) {
-        const std::lock_guard lock(m_mutex);
-        const auto found = m_sizes.find(key);
-        return found == m_sizes.end() ? std::nullopt : std::optional<int>(found->second);
-    }
-    void Store(const Key& key, int size) {
-        const std::lock_guard lock(m_mutex);
-        m_sizes.emplace(key, size);
-    }
-
-private:
-    std::mutex m_mutex;
-    std::map<Key, int> m_sizes;
-};
-
-KnownSizes& Known() {
-    static KnownSizes sizes;
-    return sizes;
-}
 
 // The first size from smallest to largest whose height is closest to
 // target. Heights grow with the size, so the closest lie on either side of
@@ -93,11 +64,6 @@ QFont Font::BaseFont(std::string_view face) {
 // smaller one on a tie so the text still fits. Each size tried costs a font
 // engine, so the sizes are not all tried (see ClosestSize).
 void Font::FitCellHeight(QFont& font, int cellHeight) {
-    const KnownSizes::Key key{font.family(), font.weight(), cellHeight};
-    if (const std::optional<int> known = Known().Find(key)) {
-        font.setPixelSize(*known);
-        return;
-    }
     std::map<int, int> heights;
     const auto height = [&font, &heights](int size) {
         const auto [known, fresh] = heights.try_emplace(size, 0);
@@ -109,5 +75,4 @@ void Font::FitCellHeight(QFont& font, int cellHeight) {
     };
     font.setPixelSize(
         ClosestSize(height, cellHeight, std::max(cellHeight / 2, 1), std::max(cellHeight, 1)));
-    Known().Store(key, font.pixelSize());
 }

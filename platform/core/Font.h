@@ -7,8 +7,6 @@
 // A face name ending in " Bold" means that family in bold weight; a family
 // that is missing falls back to a sans-serif face of the same height.
 // "Arial" is drawn with the face built into the program (ApplicationFonts).
-// Fonts may be made on any thread; the pixel size found for a cell height is
-// remembered for all of them.
 class Font {
 public:
     Font() = default;

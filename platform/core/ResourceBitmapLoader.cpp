@@ -1,7 +1,5 @@
 #include "ResourceBitmapLoader.h"
 
-#include "ResourceData.h"
-
 QString ResourceBitmapLoader::PathFor(int id) {
     return QStringLiteral(":/bitmap/%1.bmp").arg(id);
 }
@@ -9,5 +7,5 @@ QString ResourceBitmapLoader::PathFor(int id) {
 // Nothing is read until the pixels are needed, not even the resource's
 // size, so the pages of bitmaps never shown are never touched.
 Bitmap ResourceBitmapLoader::LoadBitmap(int id) const {
-    return Bitmap::Deferred([id] { return ResourceData::Image(PathFor(id), "BMP"); });
+    return Bitmap::Deferred([id] { return QImage(PathFor(id), "BMP"); });
 }

@@ -1,16 +1,12 @@
 #include "FirstFrameReport.h"
 
+#include "Logging.h"
 #include "WindowSystemSync.h"
 
-#include <QLoggingCategory>
 #include <QWindow>
 
-namespace {
-Q_LOGGING_CATEGORY(lcFirstFrame, "orlix.paint", QtWarningMsg)
-} // namespace
-
 void FirstFrameReport::Arm(QWindow* window) {
-    if (window != nullptr && lcFirstFrame().isDebugEnabled())
+    if (window != nullptr && lcPaint().isDebugEnabled())
         new FirstFrameReport(window);
 }
 
@@ -32,6 +28,6 @@ void FirstFrameReport::Report() {
     if (m_window != nullptr)
         m_window->removeEventFilter(this);
     WindowSystemSync::RoundTrip();
-    qCDebug(lcFirstFrame) << "first frame on screen";
+    qCDebug(lcPaint) << "first frame on screen";
     deleteLater();
 }

@@ -1,6 +1,5 @@
 #include "ViewHost.h"
 
-#include "FirstFrameReport.h"
 #include "Logging.h"
 #include "VirtualKeys.h"
 
@@ -134,7 +133,6 @@ void ViewHost::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(QPoint(0, 0), m_client.Image().size()), m_client.Image());
     if (!m_painted) {
         m_painted = true;
-        FirstFrameReport::Arm(window()->windowHandle());
         emit FirstPaintDone();
     }
 }

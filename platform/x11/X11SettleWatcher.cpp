@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+#include <xcb/xcb.h>
 
 namespace {
 template <typename Reply> using XcbReply = std::unique_ptr<Reply, decltype(&free)>;
@@ -42,10 +43,7 @@ X11SettleWatcher::X11SettleWatcher(QWidget* window, xcb_connection_t* connection
       m_maxVert(X11Atoms::Get(X11Atoms::WmStateMaximizedVert)),
       m_extents(X11Atoms::Get(X11Atoms::FrameExtents)),
       m_workArea(X11Atoms::Get(X11Atoms::WorkArea)),
-      m_motifHints(X11Atoms::Get(X11Atoms::MotifWmHints)),
-      // Answered while the window is shown; read once it has been.
-      m_wmCheck(xcb_get_property(connection, 0, m_root, X11Atoms::Get(X11Atoms::SupportingWmCheck),
-                                 XCB_ATOM_WINDOW, 0, 1)) {
+      m_motifHints(X11Atoms::Get(X11Atoms::MotifWmHints)) {
     m_limit.setSingleShot(true);
     m_limit.setInterval(kTimeLimitMs);
     connect(&m_limit, &QTimer::timeout, this, [this] { Finish("time limit"); });
@@ -54,22 +52,23 @@ X11SettleWatcher::X11SettleWatcher(QWidget* window, xcb_connection_t* connection
 }
 
 X11SettleWatcher::~X11SettleWatcher() {
-    if (!m_wmCheckRead)
-        xcb_discard_reply(m_connection, m_wmCheck.sequence);
     qApp->removeNativeEventFilter(this);
 }
 
-xcb_window_t X11SettleWatcher::Window() const {
+quint32 X11SettleWatcher::Window() const {
     return xcb_window_t(m_window->winId());
 }
 
-bool X11SettleWatcher::WindowManagerRuns() {
-    m_wmCheckRead = true;
-    auto reply = Own(xcb_get_property_reply(m_connection, m_wmCheck, nullptr));
+bool X11SettleWatcher::WindowManagerRuns() const {
+    auto reply = Own(xcb_get_property_reply(
+        m_connection,
+        xcb_get_property(m_connection, 0, m_root, X11Atoms::Get(X11Atoms::SupportingWmCheck),
+                         XCB_ATOM_WINDOW, 0, 1),
+        nullptr));
     return reply && xcb_get_property_value_length(reply.get()) == 4;
 }
 
-std::vector<xcb_atom_t> X11SettleWatcher::Supported() const {
+std::vector<quint32> X11SettleWatcher::Supported() const {
     auto reply = Own(xcb_get_property_reply(m_connection,
                                             xcb_get_property(m_connection, 0, m_root,
                                                              X11Atoms::Get(X11Atoms::Supported),
@@ -78,7 +77,7 @@ std::vector<xcb_atom_t> X11SettleWatcher::Supported() const {
     if (!reply)
         return {};
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    return std::vector<xcb_atom_t>(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4);
+    return std::vector<quint32>(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4);
 }
 
 void X11SettleWatcher::ReadState(WindowPlacement& p) const {

@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QTimer>
 #include <vector>
-#include <xcb/xcb.h>
 
 class QWidget;
+struct xcb_connection_t;
 
 // Watches an X11 window from its first show until the window manager has
 // settled it: maximized, framed and at its final size, and Qt has applied
@@ -31,9 +31,9 @@ protected:
 
 private:
     X11SettleWatcher(QWidget* window, xcb_connection_t* connection);
-    xcb_window_t Window() const;
-    bool WindowManagerRuns();
-    std::vector<xcb_atom_t> Supported() const;
+    quint32 Window() const;
+    bool WindowManagerRuns() const;
+    std::vector<quint32> Supported() const;
     void ReadState(WindowPlacement& p) const;
     void ReadFrame(WindowPlacement& p) const;
     QRect WorkArea() const;
@@ -46,10 +46,8 @@ private:
 
     QWidget* m_window;
     xcb_connection_t* m_connection;
-    xcb_window_t m_root;
-    xcb_atom_t m_state, m_maxHorz, m_maxVert, m_extents, m_workArea, m_motifHints;
-    xcb_get_property_cookie_t m_wmCheck;
-    bool m_wmCheckRead = false;
+    quint32 m_root; // the root window and the atoms of the properties read
+    quint32 m_state, m_maxHorz, m_maxVert, m_extents, m_workArea, m_motifHints;
     QTimer m_limit;
     bool m_canMaximize = false;
     bool m_tellsFrame = false;

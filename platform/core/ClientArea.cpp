@@ -1,9 +1,7 @@
 #include "ClientArea.h"
 
-#include "LargeImage.h"
-
 void ClientArea::Resize(int width, int height) {
-    m_image = LargeImage::Create(width, height);
+    m_image = QImage(width, height, QImage::Format_RGB32);
     if (!m_image.isNull())
         m_image.fill(Qt::white);
 }
