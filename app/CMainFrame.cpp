@@ -3,6 +3,7 @@
 #include "AcceleratorTable.h"
 #include "CommandIds.h"
 #include "FirstFrameReport.h"
+#include "LogLines.h"
 #include "Logging.h"
 #include "MenuSeparatorStyle.h"
 #include "MenuTable.h"
@@ -67,7 +68,7 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::ShowMaximizedAtScreenSize() {
-    qCDebug(lcWindow) << "platform" << QGuiApplication::platformName();
+    qCDebug(lcWindow) << LogLines::kPlatform.text << QGuiApplication::platformName();
     X11SettleWatcher* watcher = X11SettleWatcher::Create(this);
     if (watcher != nullptr) {
         m_host->HoldFirstPaint();

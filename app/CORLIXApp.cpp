@@ -6,6 +6,7 @@
 #include "CORLIXView.h"
 #include "CScoresDlg.h"
 #include "CommandIds.h"
+#include "Logging.h"
 #include "PrintJob.h"
 #include "QtShell.h"
 #include "QtSoundPlayer.h"
@@ -99,8 +100,11 @@ int CORLIXApp::ExitInstance() {
 void CORLIXApp::LoadStdProfileSettings() {
     QSettings settings = Settings();
     const QFileInfo file(settings.fileName());
-    if (!file.exists() && QDir().mkpath(file.absolutePath()))
-        QFile(file.absoluteFilePath()).open(QIODevice::WriteOnly | QIODevice::Append);
+    if (!file.exists() && !(QDir().mkpath(file.absolutePath()) &&
+                            QFile(file.absoluteFilePath()).open(QIODevice::WriteOnly))) {
+        qCWarning(lcSettings) << "the settings file" << file.absoluteFilePath()
+                              << "cannot be created; the settings will not be kept";
+    }
     m_nPreviewPages = ReadInt(settings.value("Settings/PreviewPages"));
     m_nPreviewPagesStored = m_nPreviewPages;
 }
@@ -110,7 +114,11 @@ void CORLIXApp::LoadStdProfileSettings() {
 void CORLIXApp::SaveStdProfileSettings() const {
     if (m_nPreviewPages == 0 || m_nPreviewPages == m_nPreviewPagesStored)
         return;
-    Settings().setValue("Settings/PreviewPages", m_nPreviewPages);
+    QSettings settings = Settings();
+    settings.setValue("Settings/PreviewPages", m_nPreviewPages);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qCWarning(lcSettings) << "the settings cannot be written to" << settings.fileName();
 }
 
 bool CORLIXApp::CreateDocumentAndWindow() {

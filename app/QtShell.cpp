@@ -3,6 +3,7 @@
 #include "CORLIXApp.h"
 #include "CScoresDlg.h"
 #include "FittingMessageBox.h"
+#include "LogLines.h"
 #include "Logging.h"
 #include "TimeText.h"
 
@@ -26,7 +27,7 @@ void QtShell::ExitProcess(int status) {
 void QtShell::ShowMessageBox(const std::string& text) {
     FittingMessageBox box(QMessageBox::Warning, QString::fromLatin1(CORLIXApp::kAppName),
                           QString::fromLatin1(text.c_str()), QMessageBox::Ok, m_window);
-    qCDebug(lcDialogs) << "message box" << text.size() << "characters";
+    qCDebug(lcDialogs) << LogLines::kMessageBox.text << text.size() << "characters";
     // It takes the keyboard at once, with or without a window manager.
     QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
     box.exec();

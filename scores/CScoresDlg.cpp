@@ -1,5 +1,6 @@
 #include "CScoresDlg.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "ScoresDialogTemplate.h"
 #include "TemplateDialog.h"
@@ -22,8 +23,8 @@ void CScoresDlg::OnInitDialog(TemplateDialog& dialog) {
             const int id = ScoreHistory::FieldId(outline, slot);
             const std::string& text = m_history.Score(outline, slot);
             dialog.SetItemText(id, QString::fromStdString(text));
-            qCDebug(lcDialogs).nospace()
-                << "field " << id << " '" << text.c_str() << "' at " << dialog.Item(id)->geometry();
+            qCDebug(lcDialogs).nospace() << LogLines::kScoreField.text << " " << id << " '"
+                                         << text.c_str() << "' at " << dialog.Item(id)->geometry();
         }
     if (QWidget* exitButton = dialog.Item(IDOK))
         exitButton->setFocus();

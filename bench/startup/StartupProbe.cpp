@@ -10,6 +10,8 @@
 // or stays silent for 20 s without reporting a frame. With ORLIX_PROBE_LOG
 // set to a file name, what the program logged goes there, its first line
 // the monotonic clock at the start in milliseconds.
+#include "LogLines.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -28,7 +30,10 @@ extern char** environ;
 
 namespace {
 using Clock = std::chrono::steady_clock;
-constexpr const char* kMarker = "first frame on screen";
+std::string Line(const LogLine& line) {
+    return std::string(line.category) + ": " + line.text;
+}
+const std::string kMarker = Line(LogLines::kFirstFrame);
 constexpr int kTimeoutMs = 20000;
 
 // When the window was shown (its map request sent) and when the window
@@ -38,9 +43,9 @@ struct WindowWait {
     std::optional<Clock::time_point> shown, settled;
     void Look(const std::string& log) {
         const auto now = Clock::now();
-        if (!shown && log.find("orlix.window: shown ") != std::string::npos)
+        if (!shown && log.find(Line(LogLines::kShown) + " ") != std::string::npos)
             shown = now;
-        if (!settled && log.find("orlix.window: settled:") != std::string::npos)
+        if (!settled && log.find(Line(LogLines::kSettled)) != std::string::npos)
             settled = now;
     }
     double Ms() const {

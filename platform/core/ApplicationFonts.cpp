@@ -1,5 +1,6 @@
 #include "ApplicationFonts.h"
 
+#include "Logging.h"
 #include "ResourceData.h"
 
 #include <QFontDatabase>
@@ -16,9 +17,15 @@ QString ApplicationFonts::ArialFamily(bool bold) {
 
 QString ApplicationFonts::Register(const QString& face) {
     const QByteArray data = ResourceData::Bytes(QStringLiteral(":/font/%1.ttf").arg(face));
-    if (data.isEmpty())
+    const QStringList families = data.isEmpty()
+                                     ? QStringList()
+                                     : QFontDatabase::applicationFontFamilies(
+                                           QFontDatabase::addApplicationFontFromData(data));
+    if (families.isEmpty()) {
+        qCWarning(lcResources) << "the built-in face" << face
+                               << "cannot be used; the board's text takes the machine's Arial "
+                                  "and its layout may differ";
         return {};
-    const QStringList families =
-        QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
-    return families.isEmpty() ? QString() : families.first();
+    }
+    return families.first();
 }

@@ -1,5 +1,6 @@
 #include "PulseOutput.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "PulseLibrary.h"
 #include "SoundClip.h"
@@ -27,7 +28,8 @@ constexpr int kLeadInChunks = 50 / 10;
 // How long the end of the run waits for the thread before leaving it.
 constexpr auto kStopWait = 200ms;
 
-pa_simple* Connect(const PulseLibrary& pulse) {
+// Says so when sound stops being available, not at every retry.
+pa_simple* Connect(const PulseLibrary& pulse, bool wasAvailable) {
     const auto started = std::chrono::steady_clock::now();
     const pa_sample_spec format{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
     pa_buffer_attr attr{};
@@ -42,9 +44,9 @@ pa_simple* Connect(const PulseLibrary& pulse) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     if (stream != nullptr)
-        qCDebug(lcAudio) << "output open after" << ms.count() << "ms";
-    else
-        qCDebug(lcAudio) << "no output:" << pulse.strerror(error);
+        qCDebug(lcAudio) << LogLines::kOutputOpen.text << "after" << ms.count() << "ms";
+    else if (wasAvailable)
+        qCWarning(lcAudio) << "no sound output, the game plays silently:" << pulse.strerror(error);
     return stream;
 }
 } // namespace
@@ -85,11 +87,12 @@ PulseOutput::State PulseOutput::CurrentState() const {
 void PulseOutput::Run(std::shared_ptr<Shared> shared) {
     const PulseLibrary* pulse = PulseLibrary::Get();
     if (pulse == nullptr) {
-        qCDebug(lcAudio) << "no output: the PulseAudio client library is missing";
+        qCWarning(lcAudio) << "no sound output, the game plays silently: the PulseAudio client "
+                              "library is missing";
         shared->state = State::Unavailable;
     }
     while (pulse != nullptr && !shared->stop) {
-        pa_simple* stream = Connect(*pulse);
+        pa_simple* stream = Connect(*pulse, shared->state != State::Unavailable);
         if (stream == nullptr) {
             shared->state = State::Unavailable;
             WaitForRetry(*shared);
@@ -99,7 +102,7 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
         const bool idle = Feed(*shared, *pulse, stream);
         pulse->simpleFree(stream);
         if (idle) {
-            qCDebug(lcAudio) << "output closed after a silence";
+            qCDebug(lcAudio) << LogLines::kOutputIdle.text;
             shared->state = State::Idle;
             WaitForSound(*shared);
         }
@@ -124,7 +127,7 @@ bool PulseOutput::Feed(Shared& shared, const PulseLibrary& pulse, pa_simple* str
         silentChunks = sound > 0 ? 0 : silentChunks + 1;
         int error = 0;
         if (pulse.simpleWrite(stream, chunk, kChunkBytes, &error) < 0) {
-            qCDebug(lcAudio) << "output lost:" << pulse.strerror(error);
+            qCWarning(lcAudio) << "sound output lost:" << pulse.strerror(error);
             shared.state = State::Unavailable;
             return false;
         }

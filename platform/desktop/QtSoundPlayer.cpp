@@ -1,5 +1,6 @@
 #include "QtSoundPlayer.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "PulseOutput.h"
 #include "ResourceData.h"
@@ -23,11 +24,13 @@ const std::optional<SoundClip>& QtSoundPlayer::Load(int id) {
     std::optional<SoundClip> clip;
     if (auto wave = WaveFile::Parse(ResourceData::Bytes(QStringLiteral(":/sound/%1.wav").arg(id))))
         clip = SoundClip::FromWave(*wave);
+    if (!clip)
+        qCWarning(lcResources) << "sound" << id << "is missing or not 22050 Hz mono PCM";
     return m_clips.emplace(id, std::move(clip)).first->second;
 }
 
 void QtSoundPlayer::PlaySoundAsync(int id) {
-    qCDebug(lcSound) << "async" << id;
+    qCDebug(lcSound) << LogLines::kSoundAsync.text << id;
     if (const auto& clip = Load(id))
         m_output->Play(clip->pcm);
 }
@@ -36,7 +39,7 @@ void QtSoundPlayer::PlaySoundAsync(int id) {
 // queued meanwhile and is handled afterwards, in order. Without a server
 // there is nothing to wait for.
 void QtSoundPlayer::PlaySoundWait(int id) {
-    qCDebug(lcSound) << "wait" << id;
+    qCDebug(lcSound) << LogLines::kSoundWait.text << id;
     const auto& clip = Load(id);
     if (!clip || m_output->CurrentState() == PulseOutput::State::Unavailable)
         return;

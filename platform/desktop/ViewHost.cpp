@@ -1,5 +1,6 @@
 #include "ViewHost.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "VirtualKeys.h"
 
@@ -121,7 +122,8 @@ void ViewHost::paintEvent(QPaintEvent*) {
     }
     if (!m_invalid.isEmpty()) {
         const QRegion invalid = std::exchange(m_invalid, QRegion());
-        qCDebug(lcPaint) << "OnDraw" << m_client.Image().size() << invalid.boundingRect();
+        qCDebug(lcPaint) << LogLines::kRepaint.text << m_client.Image().size()
+                         << invalid.boundingRect();
         m_view->OnPaint(invalid);
     }
     // The image is in logical pixels; on a high-DPI screen it is scaled up
@@ -163,7 +165,7 @@ void ViewHost::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    qCDebug(lcKeys) << "OnKeyDown" << vk;
+    qCDebug(lcKeys) << LogLines::kKey.text << vk;
     m_view->OnKeyDown(vk, 1, event->isAutoRepeat() ? 0x4000u : 0u);
     update();
 }

@@ -1,5 +1,6 @@
 #include "FirstFrameReport.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "WindowSystemSync.h"
 
@@ -28,6 +29,6 @@ void FirstFrameReport::Report() {
     if (m_window != nullptr)
         m_window->removeEventFilter(this);
     WindowSystemSync::RoundTrip();
-    qCDebug(lcPaint) << "first frame on screen";
+    qCDebug(lcPaint) << LogLines::kFirstFrame.text;
     deleteLater();
 }

@@ -1,5 +1,6 @@
 #include "X11SettleWatcher.h"
 
+#include "LogLines.h"
 #include "Logging.h"
 #include "X11Atoms.h"
 
@@ -46,7 +47,12 @@ X11SettleWatcher::X11SettleWatcher(QWidget* window, xcb_connection_t* connection
       m_motifHints(X11Atoms::Get(X11Atoms::MotifWmHints)) {
     m_limit.setSingleShot(true);
     m_limit.setInterval(kTimeLimitMs);
-    connect(&m_limit, &QTimer::timeout, this, [this] { Finish("time limit"); });
+    connect(&m_limit, &QTimer::timeout, this, [this] {
+        qCWarning(lcWindow) << LogLines::kSettledLate.text << kTimeLimitMs
+                            << "ms; the first paint takes the size the window has:"
+                            << m_window->size();
+        Finish("time limit");
+    });
     window->installEventFilter(this);
     qApp->installNativeEventFilter(this);
 }
@@ -193,7 +199,7 @@ void X11SettleWatcher::OnShown() {
     m_canMaximize = supports(m_maxHorz) && supports(m_maxVert);
     m_tellsFrame = supports(m_extents);
     m_limit.start();
-    Check("shown");
+    Check(LogLines::kShown.text);
 }
 
 void X11SettleWatcher::Check(const char* why) {
@@ -227,6 +233,6 @@ void X11SettleWatcher::Finish(const char* why) {
         return;
     m_done = true;
     m_limit.stop();
-    qCDebug(lcWindow) << "settled:" << why << "at" << m_window->size();
+    qCDebug(lcWindow) << LogLines::kSettled.text << why << "at" << m_window->size();
     emit Settled();
 }
