@@ -1,6 +1,7 @@
 // How fast the budget count and a whole selection run, next to the floor of
 // the same reads from a raw pixel buffer, measured in the same run.
 #include "TestView.h"
+#include "VirtualKeys.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +13,7 @@ void RawBufferLoop(benchmark::State& state) {
     const QImage& image = t.client.Image();
     const uchar* bits = image.constBits();
     const qsizetype stride = image.bytesPerLine();
-    const Rect board = t.view->m_rcBoard;
+    const Rect board = t.Probe().m_rcBoard;
     for (auto _ : state) {
         int count = 0;
         for (int dx = 0; dx < 250; ++dx)
@@ -31,7 +32,7 @@ void SurfaceReads(benchmark::State& state) {
     TestView t(800, 600);
     t.Select(1);
     const Surface dc(&t.client.Image());
-    const Rect board = t.view->m_rcBoard;
+    const Rect board = t.Probe().m_rcBoard;
     for (auto _ : state) {
         int count = 0;
         for (int dx = 0; dx < 250; ++dx)
@@ -47,7 +48,7 @@ void CountGreen(benchmark::State& state) {
     t.Select(1);
     for (auto _ : state) {
         t.view->CountGreen();
-        benchmark::DoNotOptimize(t.view->m_nBudget);
+        benchmark::DoNotOptimize(t.Probe().m_nBudget);
     }
     state.SetItemsProcessed(state.iterations() * 62500);
 }
@@ -56,7 +57,9 @@ void WholeSelection(benchmark::State& state) {
     TestView t(800, 600);
     for (auto _ : state) {
         t.Select(1);
-        t.view->m_nGameState = GameState::Selecting;
+        state.PauseTiming();
+        t.Key(VK_DELETE);
+        state.ResumeTiming();
     }
 }
 } // namespace

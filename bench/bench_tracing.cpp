@@ -14,7 +14,7 @@ void ArrowMove(benchmark::State& state) {
     t.Select(1);
     unsigned key = VK_UP;
     for (auto _ : state) {
-        t.view->m_nMovesLeft = 1000;
+        t.Probe().SetMovesLeft(1000);
         t.Key(key);
         key = key == VK_UP ? VK_DOWN : VK_UP;
     }
@@ -23,14 +23,14 @@ void ArrowMove(benchmark::State& state) {
 void Reposition(benchmark::State& state) {
     TestView t(800, 600);
     t.Select(1);
-    const Rect& board = t.view->m_rcBoard;
+    const Rect& board = t.Probe().m_rcBoard;
     int x = 2;
     for (auto _ : state) {
         state.PauseTiming();
-        t.view->m_nMovesLeft = 1000;
+        t.Probe().SetMovesLeft(1000);
         x = x < 246 ? x + 2 : 2; // along the top edge, where green is left
         if (x == 2) {
-            t.view->m_nGameState = GameState::Selecting;
+            t.Key(VK_DELETE);
             t.Select(1);
         }
         state.ResumeTiming();
@@ -43,11 +43,9 @@ void Reposition(benchmark::State& state) {
 void EndGame(benchmark::State& state) {
     TestView t(800, 600);
     t.Select(1);
-    t.view->m_nMovesLeft = 0;
-    for (auto _ : state) {
-        t.view->m_nGameState = GameState::Tracing;
+    t.Probe().SetMovesLeft(0);
+    for (auto _ : state)
         t.view->EndGame();
-    }
 }
 } // namespace
 

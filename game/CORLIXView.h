@@ -17,8 +17,7 @@
 #include <string>
 
 // The game view: all the state of the game in progress, the screen layout
-// and the handlers for every event that reaches the board. Its fields are
-// public so the tests can check the game's state as the player would see it.
+// and the handlers for every event that reaches the board.
 class CORLIXView : public CView {
 public:
     static constexpr int kBoardSize = 250;
@@ -54,8 +53,12 @@ public:
     // the history, and the game Finished. Does nothing while moves are left.
     void EndGame();
 
-    // Fields, in the order the game has always declared them. Index 0 of the
-    // arrays by outline number is unused.
+private:
+    // Tests and benchmarks read the fields through it (tests/support).
+    friend class ViewProbe;
+
+    // Fields, in their declaration order of old. Index 0 of the arrays by
+    // outline number is unused.
     Rect m_rcClient;
     Rect m_rcClientFirst;
     std::array<Rect, OutlineCatalogue::kCount + 1> m_rcThumb;
@@ -104,7 +107,6 @@ public:
     Rect m_rcHitCount;
     Rect m_rcName;
 
-private:
     void BuildTexts();
     void ComputeRectangles(int width, int height);
     void BlankForSelection(Surface& dc);

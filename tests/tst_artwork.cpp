@@ -3,6 +3,7 @@
 #include "ResourceBitmapLoader.h"
 #include "ResourceData.h"
 #include "TestView.h"
+#include "ViewProbe.h"
 #include "WaveFile.h"
 
 #include <QFile>
@@ -190,13 +191,14 @@ void TestArtwork::selectionMeasuresTheBudget() {
     view.AttachClientArea(&client);
     Surface dc(&client.Image());
     view.OnDraw(dc);
-    const Rect& thumb = view.m_rcThumb[number];
+    const ViewProbe v(view);
+    const Rect& thumb = v.m_rcThumb[number];
     view.OnLButtonDown(0, {thumb.left + 10, thumb.top + 10});
-    QCOMPARE(view.m_nBudget, budget);
-    QCOMPARE(view.m_nMovesLeft, budget - 1);
+    QCOMPARE(v.m_nBudget, budget);
+    QCOMPARE(v.m_nMovesLeft, budget - 1);
     QVERIFY(sound.played.empty());
     const auto start = OutlineCatalogue::Entry(number).start;
-    QCOMPARE(view.m_ptPen, (Point{view.m_rcBoard.left + start.x, view.m_rcBoard.top + start.y}));
+    QCOMPARE(v.m_ptPen, (Point{v.m_rcBoard.left + start.x, v.m_rcBoard.top + start.y}));
 }
 
 void TestArtwork::thumbnails_data() {

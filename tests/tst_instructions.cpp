@@ -37,7 +37,7 @@ QImage PrintOnto(CORLIXView& view, QSize imageSize, const Rect& page) {
 
 void PlayUntilFinished(TestView& t) {
     t.Select(1);
-    for (int i = 0; i < 2000 && t.view->m_nGameState == GameState::Tracing; ++i)
+    for (int i = 0; i < 2000 && t.Probe().m_nGameState == GameState::Tracing; ++i)
         t.Key(i % 250 < 125 ? VK_RIGHT : VK_LEFT);
 }
 } // namespace
@@ -61,8 +61,8 @@ private slots:
 // the project's own at example.org.
 void TestInstructions::instructionBlocks() {
     TestView t;
-    const QString full = QString::fromStdString(t.view->m_strInstructions);
-    const QString box = QString::fromStdString(t.view->m_strInstructionsBox);
+    const QString full = QString::fromStdString(t.Probe().m_strInstructions);
+    const QString box = QString::fromStdString(t.Probe().m_strInstructionsBox);
     QVERIFY(full.startsWith(box + "\n\n"));
     const QString download = full.mid(box.size() + 2);
     QVERIFY(download.size() > 40 && !download.contains('\n'));
@@ -94,7 +94,7 @@ void TestInstructions::instructionBlocks() {
 
 void TestInstructions::adviceText() {
     TestView t;
-    QCOMPARE(t.view->m_strAdvice,
+    QCOMPARE(t.Probe().m_strAdvice,
              std::string("Try a screen size of 800x600 if possible. If not, try the smallest "
                          "available screen size. This will make it easier to see the outlines."
                          "\n\nRemember: All shapes are made up of horizontal and vertical "
@@ -118,8 +118,8 @@ void TestInstructions::f1ShowsTheBoxAndChangesNothing() {
     } else if (state == int(GameState::Finished)) {
         PlayUntilFinished(t);
     }
-    QCOMPARE(int(t.view->m_nGameState), state);
-    const CORLIXView& v = *t.view;
+    QCOMPARE(int(t.Probe().m_nGameState), state);
+    const ViewProbe v = t.Probe();
     const auto counters = std::tuple(v.m_nMovesLeft, v.m_nMovesTotal, v.m_nHitCount, v.m_nMisses,
                                      v.m_ptPen.x, v.m_ptPen.y);
     const size_t sounds = t.sound.played.size();
@@ -151,9 +151,9 @@ void TestInstructions::pageLayout() {
     QFETCH(int, unit);
     QFETCH(int, titleFont);
     TestView t;
-    CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     const int shown = qMin(page.bottom + 10, page.top + 8 * unit); // the top of the page
-    const QImage image = PrintOnto(v, QSize(page.right + 10, shown), page);
+    const QImage image = PrintOnto(*t.view, QSize(page.right + 10, shown), page);
     QCOMPARE(v.m_nPageHeight, page.Height());
     QCOMPARE(v.m_nPrintUnit, unit);
     QCOMPARE(v.m_rcPrintText, (Rect{page.left + 3 * unit, page.top + 4 * unit,
@@ -183,9 +183,9 @@ void TestInstructions::pageTooSmallForAUnit() {
     TestView t;
     const Rect page{0, 0, 300, 51};
     const QImage image = PrintOnto(*t.view, QSize(300, 51), page);
-    QCOMPARE(t.view->m_nPrintUnit, 0);
-    QCOMPARE(t.view->m_rcPrintText, page);
-    QCOMPARE(t.view->m_fontPrint.RequestedHeight(), 0);
+    QCOMPARE(t.Probe().m_nPrintUnit, 0);
+    QCOMPARE(t.Probe().m_rcPrintText, page);
+    QCOMPARE(t.Probe().m_fontPrint.RequestedHeight(), 0);
     QVERIFY(!Ink(image, page).IsEmpty());
 }
 

@@ -38,7 +38,7 @@ void TestLayout::rectanglesAt800x540() {
     QFETCH(QString, name);
     QFETCH(Rect, expected);
     TestView t(800, 540);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     const std::map<QString, Rect> actual{
         {"board", v.m_rcBoard},         {"movesLeft", v.m_rcMovesLeft},
         {"moveCount", v.m_rcMoveCount}, {"hitCount", v.m_rcHitCount},
@@ -65,9 +65,9 @@ void TestLayout::fontHeightsFollowClientSize() {
     QFETCH(int, smallHeight);
     QFETCH(int, nameHeight);
     TestView t(width, height);
-    QCOMPARE(t.view->m_fontSmall.RequestedHeight(), smallHeight);
-    QCOMPARE(t.view->m_fontName.RequestedHeight(), nameHeight);
-    QCOMPARE(t.view->m_fontMain.RequestedHeight(), 18);
+    QCOMPARE(t.Probe().m_fontSmall.RequestedHeight(), smallHeight);
+    QCOMPARE(t.Probe().m_fontName.RequestedHeight(), nameHeight);
+    QCOMPARE(t.Probe().m_fontMain.RequestedHeight(), 18);
 }
 
 void TestLayout::boardLeft_data() {
@@ -83,21 +83,18 @@ void TestLayout::boardLeft() {
     QFETCH(int, width);
     QFETCH(int, left);
     TestView t(width, 540);
-    QCOMPARE(t.view->m_rcBoard.left, left);
-    QCOMPARE(t.view->m_rcBoard.right, left + 250);
+    QCOMPARE(t.Probe().m_rcBoard.left, left);
+    QCOMPARE(t.Probe().m_rcBoard.right, left + 250);
 }
 
+// The built-in face's metrics at a 28-pixel cell fix the sample's extent;
+// the name area sits one and a half sample heights below the prompt.
 void TestLayout::nameAreaFollowsMeasuredSample() {
     TestView t(800, 540);
-    const CORLIXView& v = *t.view;
-    Surface dc(&t.client.Image());
-    dc.SelectFont(&v.m_fontName);
-    const Size sample = dc.GetTextExtent("xTrianglex");
-    QCOMPARE(v.m_sizeNameSample, sample);
-    const int top = 57 + (3 * sample.cy) / 2;
-    QCOMPARE(v.m_rcName, (Rect{109, top, 109 + sample.cx, top + sample.cy}));
-    dc.SelectFont(&v.m_fontSmall);
-    QCOMPARE(v.m_sizeSmallM, dc.GetTextExtent("M"));
+    const ViewProbe v = t.Probe();
+    QCOMPARE(v.m_sizeNameSample, (Size{124, 28}));
+    QCOMPARE(v.m_rcName, (Rect{109, 99, 233, 127}));
+    QCOMPARE(v.m_sizeSmallM, (Size{13, 17}));
     // The three counter lines share three pixel rows with their neighbours.
     QCOMPARE(v.m_rcMoveCount.bottom - v.m_rcMovesLeft.top, 3);
     QCOMPARE(v.m_rcHitCount.bottom - v.m_rcMoveCount.top, 3);
@@ -113,14 +110,14 @@ void TestLayout::thumbnailsDoNotMoveWithWindowSize_data() {
 void TestLayout::thumbnailsDoNotMoveWithWindowSize() {
     QFETCH(int, width);
     TestView t(width, 600);
-    QCOMPARE(t.view->m_rcThumb[1], (Rect{10, 10, 31, 31}));
-    QCOMPARE(t.view->m_rcThumb[4], (Rect{109, 10, 130, 31}));
-    QCOMPARE(t.view->m_rcThumb[15], (Rect{472, 10, 493, 31}));
+    QCOMPARE(t.Probe().m_rcThumb[1], (Rect{10, 10, 31, 31}));
+    QCOMPARE(t.Probe().m_rcThumb[4], (Rect{109, 10, 130, 31}));
+    QCOMPARE(t.Probe().m_rcThumb[15], (Rect{472, 10, 493, 31}));
 }
 
 void TestLayout::firstPaintFixesLayoutAndPhase() {
     TestView t(800, 600);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     QCOMPARE(v.m_bLayoutDone, 1);
     QCOMPARE(v.m_rcClientFirst, (Rect{0, 0, 800, 600}));
     QCOMPARE(v.m_ptPen, (Point{400, 300}));

@@ -33,20 +33,20 @@ void TestPainting::selectingShowsStripPromptAndHelp() {
     TestView t(800, 600);
     const QImage shown = t.Snapshot();
     for (int i = 1; i <= OutlineCatalogue::kCount; ++i) {
-        const Rect& r = t.view->m_rcThumb[i];
-        QCOMPARE(Crop(shown, r), t.view->m_bmThumb[i].Image());
+        const Rect& r = t.Probe().m_rcThumb[i];
+        QCOMPARE(Crop(shown, r), t.Probe().m_bmThumb[i].Image());
     }
     bool navy = false, red = false;
-    for (int y = t.view->m_rcPrompt.top; y < t.view->m_rcPrompt.bottom; ++y)
-        for (int x = t.view->m_rcPrompt.left; x < t.view->m_rcPrompt.right; ++x)
+    for (int y = t.Probe().m_rcPrompt.top; y < t.Probe().m_rcPrompt.bottom; ++y)
+        for (int x = t.Probe().m_rcPrompt.left; x < t.Probe().m_rcPrompt.right; ++x)
             navy |= FromQRgb(shown.pixel(x, y)) == CORLIXView::kPromptColour;
-    for (int y = 600 - t.view->m_sizeSmallM.cy - 2; y < 600; ++y)
+    for (int y = 600 - t.Probe().m_sizeSmallM.cy - 2; y < 600; ++y)
         for (int x = 0; x < 800; ++x)
             red |= FromQRgb(shown.pixel(x, y)) == CORLIXView::kHelpColour;
     QVERIFY(navy);
     QVERIFY(red);
-    QVERIFY(IsWhite(shown, t.view->m_rcBoard));
-    QVERIFY(IsWhite(shown, t.view->m_rcName));
+    QVERIFY(IsWhite(shown, t.Probe().m_rcBoard));
+    QVERIFY(IsWhite(shown, t.Probe().m_rcName));
 }
 
 void TestPainting::tracingRepaintMatchesWhatTheHandlerDrew_data() {
@@ -62,7 +62,7 @@ void TestPainting::tracingRepaintMatchesWhatTheHandlerDrew() {
     t.Paint(); // the strip and help line, which the selection does not draw
     const QImage drawn = t.Snapshot();
     const QImage repainted = RepaintFromScratch(t);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     for (const Rect* r : {&v.m_rcBoard, &v.m_rcMovesLeft, &v.m_rcMoveCount, &v.m_rcHitCount,
                           &v.m_rcHint, &v.m_rcName, &v.m_rcAdvice, &v.m_rcPrompt})
         QCOMPARE(Crop(repainted, *r), Crop(drawn, *r));
@@ -84,12 +84,8 @@ void TestPainting::finishedShowsResults() {
     QFETCH(QString, score);
     TestView t(800, 540);
     t.Select(1);
-    CORLIXView& v = *t.view;
-    v.m_nMovesTotal = total;
-    v.m_nMovesLeft = 0;
-    v.m_nMisses = misses;
-    v.m_nHitCount = 1; // the result line shows total - misses regardless
-    v.m_nGameState = GameState::Finished;
+    const ViewProbe v = t.Probe();
+    t.Probe().SetFinished(total, misses);
     const QImage shown = RepaintFromScratch(t);
     const QByteArray missesText = "Misses: " + QByteArray::number(misses).rightJustified(3);
     const QByteArray hitsText = "Hits: " + QByteArray::number(total - misses).rightJustified(3);
@@ -103,15 +99,13 @@ void TestPainting::finishedShowsResults() {
 void TestPainting::finishedWithoutBudgetShowsNoResults() {
     TestView t(800, 540);
     t.Select(1);
-    t.view->m_nMovesTotal = 0;
-    t.view->m_nMovesLeft = 0;
-    t.view->m_nGameState = GameState::Finished;
+    t.Probe().SetFinished(0, 0);
     const QImage shown = RepaintFromScratch(t);
-    for (const Rect* r : {&t.view->m_rcMisses, &t.view->m_rcHits, &t.view->m_rcScore,
-                          &t.view->m_rcHint, &t.view->m_rcAdvice})
+    for (const Rect* r : {&t.Probe().m_rcMisses, &t.Probe().m_rcHits, &t.Probe().m_rcScore,
+                          &t.Probe().m_rcHint, &t.Probe().m_rcAdvice})
         QVERIFY(IsWhite(shown, *r));
-    QVERIFY(!IsWhite(shown, t.view->m_rcMovesLeft));
-    QVERIFY(!IsWhite(shown, t.view->m_rcName));
+    QVERIFY(!IsWhite(shown, t.Probe().m_rcMovesLeft));
+    QVERIFY(!IsWhite(shown, t.Probe().m_rcName));
 }
 
 void TestPainting::titleIsRebuiltAtEveryPaint() {
@@ -121,9 +115,9 @@ void TestPainting::titleIsRebuiltAtEveryPaint() {
     const QString title = QString::fromStdString(t.shell.titles.back());
     QVERIFY(title.startsWith("O.R.L.I.X."));
     QVERIFY(title.endsWith(" -- Version K418"));
-    QVERIFY(title.contains(QString::fromStdString(t.view->m_strTime)));
-    QVERIFY(!t.view->m_strTime.empty());
-    QCOMPARE(t.view->m_strTitle, t.shell.titles.back());
+    QVERIFY(title.contains(QString::fromStdString(t.Probe().m_strTime)));
+    QVERIFY(!t.Probe().m_strTime.empty());
+    QCOMPARE(t.Probe().m_strTitle, t.shell.titles.back());
 }
 
 void TestPainting::sizeChangeEndsTheProgramWithoutDrawing() {
@@ -132,7 +126,7 @@ void TestPainting::sizeChangeEndsTheProgramWithoutDrawing() {
     t.Paint();
     QCOMPARE(t.shell.exits, std::vector<int>{0});
     QVERIFY(IsWhite(t.client.Image(), {0, 0, 800, 541}));
-    QCOMPARE(t.view->m_rcClientFirst, (Rect{0, 0, 800, 540}));
+    QCOMPARE(t.Probe().m_rcClientFirst, (Rect{0, 0, 800, 540}));
 }
 
 // A refused click on the strip's gap draws the hint and the advice; in
@@ -140,11 +134,11 @@ void TestPainting::sizeChangeEndsTheProgramWithoutDrawing() {
 void TestPainting::repaintErasesWhatTheSelectingPictureLacks() {
     TestView t(800, 540);
     t.Click(37, 20);
-    QVERIFY(!IsWhite(t.Snapshot(), t.view->m_rcHint));
+    QVERIFY(!IsWhite(t.Snapshot(), t.Probe().m_rcHint));
     const QImage shown = RepaintFromScratch(t);
-    QVERIFY(IsWhite(shown, t.view->m_rcHint));
-    QVERIFY(IsWhite(shown, t.view->m_rcAdvice));
-    QVERIFY(!IsWhite(shown, t.view->m_rcPrompt));
+    QVERIFY(IsWhite(shown, t.Probe().m_rcHint));
+    QVERIFY(IsWhite(shown, t.Probe().m_rcAdvice));
+    QVERIFY(!IsWhite(shown, t.Probe().m_rcPrompt));
 }
 
 // Only the exposed part is erased and drawn again; the title still shows
@@ -154,7 +148,7 @@ void TestPainting::exposedPartIsErasedAndRedrawnAlone() {
     t.Select(1);
     t.view->OnKeyDown(38, 1, 0); // Up: a pen mark beside the start dot
     const QImage traced = t.Snapshot();
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     QImage scribbled = traced;
     scribbled.fill(Qt::red);
     t.client.Image() = scribbled;
@@ -181,8 +175,8 @@ void TestPainting::repaintsAtTheSameSizeKeepTheGame() {
         t.Expose({0, 0, 10, 10});
     }
     QVERIFY(t.shell.exits.empty());
-    QCOMPARE(t.view->m_nGameState, GameState::Tracing);
-    QCOMPARE(Crop(t.Snapshot(), t.view->m_rcBoard), Crop(traced, t.view->m_rcBoard));
+    QCOMPARE(t.Probe().m_nGameState, GameState::Tracing);
+    QCOMPARE(Crop(t.Snapshot(), t.Probe().m_rcBoard), Crop(traced, t.Probe().m_rcBoard));
 }
 
 QTEST_MAIN(TestPainting)

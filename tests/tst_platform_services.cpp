@@ -7,7 +7,6 @@
 #include "VirtualKeys.h"
 #include "WaveFile.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -146,14 +145,11 @@ void TestPlatformServices::refusesDamagedWaves() {
     QVERIFY(!WaveFile::Parse(bytes).has_value());
 }
 
+// A hang here runs into the test's time limit (tests/CMakeLists.txt).
 void TestPlatformServices::missingSoundReturnsAtOnce() {
     QtSoundPlayer player;
-    QElapsedTimer timer;
-    timer.start();
     player.PlaySoundWait(9999);
     player.PlaySoundAsync(9999);
-    // Generous: this guards against a hang, not a slow machine.
-    QVERIFY(timer.elapsed() < 3000);
 }
 
 // The test runs with PULSE_SERVER naming a socket that does not exist.
@@ -162,11 +158,8 @@ void TestPlatformServices::noServerMeansNoWait() {
     PulseOutput output;
     output.Open();
     QTRY_VERIFY_WITH_TIMEOUT(output.CurrentState() == PulseOutput::State::Unavailable, 10000);
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 200; ++i)
         output.Play(QByteArray(4410, 'x'));
-    QVERIFY(timer.elapsed() < 3000);
 }
 
 // Start-up does not wait for the audio: nothing is tried until the output

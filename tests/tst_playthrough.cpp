@@ -42,14 +42,14 @@ void TestPlaythrough::perfectTraceWithArrowsAlone_data() {
 void TestPlaythrough::perfectTraceWithArrowsAlone() {
     QFETCH(int, outline);
     RealGame g(outline);
-    const int budget = g.t.view->m_nMovesTotal;
+    const int budget = g.t.Probe().m_nMovesTotal;
     BoardPlayer player(g.t);
-    while (g.t.view->m_nGameState == GameState::Tracing) {
+    while (g.t.Probe().m_nGameState == GameState::Tracing) {
         const unsigned key = player.ArrowToGreen();
         QVERIFY2(key != 0, "the chain ran out before the moves did");
         g.t.Key(key);
     }
-    const CORLIXView& v = *g.t.view;
+    const ViewProbe v = g.t.Probe();
     QCOMPARE(v.m_nMisses, 0);
     QCOMPARE(v.m_nHitCount, budget);
     QCOMPARE(v.m_nMovesTotal - v.m_nMisses, budget);
@@ -75,7 +75,7 @@ void TestPlaythrough::twoPartOutlinesNeedARightClick() {
 
     RealGame walking(outline);
     BoardPlayer(walking.t).PlayToTheEnd(false);
-    QVERIFY(walking.t.view->m_nMisses > 0);
+    QVERIFY(walking.t.Probe().m_nMisses > 0);
     QVERIFY(std::stoi(walking.t.scores.Score(outline, 0)) < 100);
 }
 
@@ -90,7 +90,7 @@ void TestPlaythrough::everyOutlineCanBeCoveredWithRightClicks() {
     RealGame g(outline);
     BoardPlayer player(g.t);
     player.PlayToTheEnd(true);
-    QCOMPARE(g.t.view->m_nMisses, 0);
+    QCOMPARE(g.t.Probe().m_nMisses, 0);
     QCOMPARE(g.t.scores.Score(outline, 0), std::string("100"));
     QVERIFY(!player.AnyGreenCell());
 }

@@ -127,16 +127,16 @@ void TestPrinting::printsOnePageOfInstructionsToPdf() {
     QFETCH(QString, title);
     TestView t;
     if (!title.isEmpty())
-        t.view->m_strTitle = title.toStdString(); // the locale's own 8 bits
+        t.Probe().SetTitle(title.toStdString()); // the locale's own 8 bits
     const QString pdf = m_dir.filePath(QTest::currentDataTag() + QString(".pdf"));
     QPrinter printer(QPrinter::HighResolution);
     PdfPrinter(printer, pdf);
     QVERIFY(PrintJob(*t.view, t.shell, nullptr).Run(printer, true));
     QVERIFY(Run("pdfinfo", {pdf}).contains("Pages:           1\n"));
     const QString text = Letters(QString::fromUtf8(Run("pdftotext", {"-raw", pdf, "-"})));
-    QVERIFY2(text.contains(Letters(QString::fromStdString(t.view->m_strInstructions))),
+    QVERIFY2(text.contains(Letters(QString::fromStdString(t.Probe().m_strInstructions))),
              qPrintable(text));
-    QVERIFY(text.contains(Letters(QString::fromStdString(t.view->m_strTitle))));
+    QVERIFY(text.contains(Letters(QString::fromStdString(t.Probe().m_strTitle))));
     QVERIFY(t.shell.messageBoxes.empty());
 }
 
@@ -150,7 +150,7 @@ void TestPrinting::pageStaysInsideItsMargins() {
     PdfPrinter(printer, pdf);
     QVERIFY(PrintJob(*t.view, t.shell, nullptr).Run(printer, true));
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
-    const qreal u = t.view->m_nPrintUnit * 72.0 / printer.resolution();
+    const qreal u = t.Probe().m_nPrintUnit * 72.0 / printer.resolution();
     QVERIFY(u > 10);
     const QImage page = PageInPoints(pdf, m_dir.filePath("margins.png"));
     const QRect title = Ink(page, QRectF(0, 0, page.width(), printable.top() + 4 * u).toRect());
@@ -196,10 +196,10 @@ void TestPrinting::dialogChoices() {
     QCOMPARE(job.Run(printer, false), printed);
     QCOMPARE(job.dialogs, 1);
     QCOMPARE(QFileInfo(pdf).size() > 0, printed);
-    QCOMPARE(t.view->m_nPageHeight > 0, printed);
+    QCOMPARE(t.Probe().m_nPageHeight > 0, printed);
     QVERIFY(t.shell.messageBoxes.empty());
     QCOMPARE(t.Snapshot(), before);
-    QCOMPARE(int(t.view->m_nGameState), int(GameState::Tracing));
+    QCOMPARE(int(t.Probe().m_nGameState), int(GameState::Tracing));
 }
 
 void TestPrinting::jobThatCannotStartIsReported() {
@@ -209,7 +209,7 @@ void TestPrinting::jobThatCannotStartIsReported() {
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!PrintJob(*t.view, t.shell, nullptr).Run(printer, true));
     QCOMPARE(t.shell.messageBoxes, std::vector<std::string>{"Could not start print job."});
-    QCOMPARE(t.view->m_nPageHeight, 0);
+    QCOMPARE(t.Probe().m_nPageHeight, 0);
 }
 
 void TestPrinting::printDialogOffersPageRangesAndCancels() {
@@ -292,7 +292,7 @@ void TestPrinting::longMessageFitsTheScreen() {
     QVERIFY(on != nullptr);
     TestView t;
     const QString text =
-        longText ? QString::fromStdString(t.view->m_strInstructionsBox) : "Could not start.";
+        longText ? QString::fromStdString(t.Probe().m_strInstructionsBox) : "Could not start.";
     FittingMessageBox box(QMessageBox::Warning, "O.R.L.I.X.", text, QMessageBox::Ok, nullptr);
     QMessageBox plain(QMessageBox::Warning, "O.R.L.I.X.", text, QMessageBox::Ok, nullptr);
     for (QMessageBox* b : {static_cast<QMessageBox*>(&box), &plain}) {

@@ -18,7 +18,7 @@ public:
 
     // One event, chosen for the phase so that games get played to their end.
     void Play() {
-        switch (m_t.view->m_nGameState) {
+        switch (m_t.Probe().m_nGameState) {
         case GameState::Selecting:
             return Chance(85) ? ClickThumbnail() : AnyEvent();
         case GameState::Finished:
@@ -44,7 +44,7 @@ public:
 
     void Reset() {
         lastRightClickAccepted = lastWasArrowWhileTracing = expectHit = false;
-        expectedPen = m_t.view->m_ptPen;
+        expectedPen = m_t.Probe().m_ptPen;
     }
 
 private:
@@ -61,9 +61,9 @@ private:
     // The pen moves two pixels unless the board's edge is in the way; the
     // pixel under its new top-left corner decides the hit.
     void Arrow(unsigned key) {
-        if (m_t.view->m_nGameState == GameState::Tracing) {
-            const Rect& b = m_t.view->m_rcBoard;
-            const Point pen = m_t.view->m_ptPen;
+        if (m_t.Probe().m_nGameState == GameState::Tracing) {
+            const Rect& b = m_t.Probe().m_rcBoard;
+            const Point pen = m_t.Probe().m_ptPen;
             const int dx = key == VK_LEFT ? -2 : key == VK_RIGHT ? 2 : 0;
             const int dy = key == VK_UP ? -2 : key == VK_DOWN ? 2 : 0;
             const Point to{pen.x + dx, pen.y + dy};
@@ -77,12 +77,12 @@ private:
     }
 
     void ClickThumbnail() {
-        const Rect& r = m_t.view->m_rcThumb[1 + Pick(15)];
+        const Rect& r = m_t.Probe().m_rcThumb[1 + Pick(15)];
         m_t.Click(Between(r.left, r.right), Between(r.top, r.bottom));
     }
 
     void RightClickGreen() {
-        const Rect& b = m_t.view->m_rcBoard;
+        const Rect& b = m_t.Probe().m_rcBoard;
         for (int tries = 0; tries < 30; ++tries) {
             const int x = b.left + Between(0, 249), y = b.top + Between(0, 249);
             if (m_t.client.Image().pixel(x, y) == 0xFF00FF00)
@@ -92,8 +92,8 @@ private:
     }
 
     void RightClick(int x, int y) {
-        const Rect& b = m_t.view->m_rcBoard;
-        bool accepted = m_t.view->m_nGameState == GameState::Tracing && b.left <= x &&
+        const Rect& b = m_t.Probe().m_rcBoard;
+        bool accepted = m_t.Probe().m_nGameState == GameState::Tracing && b.left <= x &&
                         x <= b.right && b.top <= y && y <= b.bottom;
         if (accepted) {
             const int cx = x - (x - b.left) % 2, cy = y - (y - b.top) % 2;
@@ -109,7 +109,7 @@ private:
         static constexpr unsigned kKeys[] = {VK_CONTROL, VK_F1,     VK_F2,     VK_END,  VK_SHIFT,
                                              VK_DELETE,  VK_HOME,   VK_ESCAPE, 'A',     'Z',
                                              VK_SPACE,   VK_RETURN, VK_LEFT,   VK_DOWN, VK_TAB};
-        const Rect& c = m_t.view->m_rcClient;
+        const Rect& c = m_t.Probe().m_rcClient;
         switch (Pick(4)) {
         case 0:
             return m_t.Click(Between(-5, c.right + 5), Between(-5, c.bottom + 5));
@@ -143,8 +143,8 @@ int EventsFromEnvironment() {
 
 bool BoardMatchesMirror(const TestView& t) {
     const QImage& window = t.client.Image();
-    const QImage& mirror = t.view->m_bmOutline[t.view->m_nImage].Image();
-    const Rect& b = t.view->m_rcBoard;
+    const QImage& mirror = t.Probe().m_bmOutline[t.Probe().m_nImage].Image();
+    const Rect& b = t.Probe().m_rcBoard;
     for (int y = 0; y < 250; ++y)
         if (std::memcmp(window.constScanLine(b.top + y) + 4 * b.left, mirror.constScanLine(y),
                         250 * 4) != 0)
@@ -166,7 +166,7 @@ void TestRandomPlay::rulesHoldAfterEveryEvent() {
     ResourceBitmapLoader artwork;
     TestView t(800, 540, artwork);
     RandomPlayer player(t, seed);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     int spent = 0, finished = 0, givenUp = 0;
 
     for (int event = 0; event < events; ++event) {

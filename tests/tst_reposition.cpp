@@ -28,11 +28,11 @@ struct Game {
     }
     // A click at an offset from the board's top-left corner.
     void RightClickAt(Point offset) {
-        t.RightClick(t.view->m_rcBoard.left + offset.x, t.view->m_rcBoard.top + offset.y);
+        t.RightClick(t.Probe().m_rcBoard.left + offset.x, t.Probe().m_rcBoard.top + offset.y);
     }
     Point Pen() const {
-        return {t.view->m_ptPen.x - t.view->m_rcBoard.left,
-                t.view->m_ptPen.y - t.view->m_rcBoard.top};
+        return {t.Probe().m_ptPen.x - t.Probe().m_rcBoard.left,
+                t.Probe().m_ptPen.y - t.Probe().m_rcBoard.top};
     }
     TestView t;
 };
@@ -73,7 +73,7 @@ void TestReposition::clickOnTheBoard() {
     QFETCH(bool, accepted);
     QFETCH(Point, pen);
     Game g;
-    CORLIXView& v = *g.t.view;
+    const ViewProbe v = g.t.Probe();
     const QImage before = g.t.Snapshot();
     const int left = v.m_nMovesLeft, hits = v.m_nHitCount;
 
@@ -111,11 +111,11 @@ void TestReposition::refusedInSelectingAndFinished_data() {
 void TestReposition::refusedInSelectingAndFinished() {
     QFETCH(GameState, state);
     Game g;
-    CORLIXView& v = *g.t.view;
+    const ViewProbe v = g.t.Probe();
     if (state == GameState::Selecting) {
         g.t.Key(VK_DELETE);
     } else {
-        v.m_nMovesLeft = 1;
+        v.SetMovesLeft(1);
         g.t.Key(VK_UP); // onto green: the last move
         QCOMPARE(v.m_nGameState, GameState::Finished);
     }
@@ -130,8 +130,8 @@ void TestReposition::refusedInSelectingAndFinished() {
 
 void TestReposition::repositionSpendingTheLastMoveEndsTheGame() {
     Game g;
-    CORLIXView& v = *g.t.view;
-    v.m_nMovesLeft = 1;
+    const ViewProbe v = g.t.Probe();
+    v.SetMovesLeft(1);
     g.RightClickAt({124, 0});
     QCOMPARE(v.m_nGameState, GameState::Finished);
     QCOMPARE(v.m_nMovesLeft, 0);

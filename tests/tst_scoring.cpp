@@ -30,8 +30,8 @@ FakeBitmapLoader GiftWith(const QImage& outline) {
 // Ends a game on the Gift at once, with the budget set to `total`.
 void EndWithBudget(TestView& t, int total) {
     t.Select(kGift);
-    t.view->m_nMovesTotal = total;
-    t.view->m_nMovesLeft = 0;
+    t.Probe().SetBudget(total);
+    t.Probe().SetMovesLeft(0);
     t.view->EndGame();
 }
 
@@ -85,7 +85,7 @@ void TestScoring::resultsAndFiledScore() {
     QFETCH(QString, score);
     TestView t(800, 540, GiftWith(StartAndCells(misses)));
     EndWithBudget(t, total);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     QCOMPARE(v.m_nMisses, misses);
     QCOMPARE(v.m_nHitCount, 1);
     QCOMPARE(v.m_nGameState, GameState::Finished);
@@ -109,7 +109,7 @@ void TestScoring::endGameWithMovesLeftDoesNothing() {
     t.Select(kGift);
     const QImage before = t.Snapshot();
     t.view->EndGame();
-    QCOMPARE(t.view->m_nGameState, GameState::Tracing);
+    QCOMPARE(t.Probe().m_nGameState, GameState::Tracing);
     QCOMPARE(t.Snapshot(), before);
     QVERIFY(RowEmpty(t.scores, kGift));
 }
@@ -134,7 +134,7 @@ void TestScoring::givingUpRecordsNothing() {
     t.Select(kGift);
     t.Key(VK_UP);
     t.Key(VK_DELETE);
-    QCOMPARE(t.view->m_nGameState, GameState::Selecting);
+    QCOMPARE(t.Probe().m_nGameState, GameState::Selecting);
     for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
         QVERIFY(RowEmpty(t.scores, outline));
 }
@@ -155,7 +155,7 @@ void TestScoring::strayGreenPixelsCountInWholeCells() {
         outline.setPixel(1 + 4 * i, 201, 0xFF00FF00);
     TestView t(800, 540, GiftWith(outline));
     EndWithBudget(t, 10);
-    QCOMPARE(t.view->m_nMisses, misses);
+    QCOMPARE(t.Probe().m_nMisses, misses);
 }
 
 // No outline, no score: the game ends without dividing by the empty budget
@@ -163,9 +163,9 @@ void TestScoring::strayGreenPixelsCountInWholeCells() {
 void TestScoring::emptyOutlineEndsWithoutAScore() {
     TestView t(800, 540, GiftWith(SyntheticOutlines::Blank()));
     t.Select(kGift);
-    QCOMPARE(t.view->m_nMovesTotal, 0);
+    QCOMPARE(t.Probe().m_nMovesTotal, 0);
     t.Key(VK_RIGHT);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     QCOMPARE(v.m_nGameState, GameState::Finished);
     QVERIFY(RowEmpty(t.scores, kGift));
     const QImage shown = t.Snapshot();

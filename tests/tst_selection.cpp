@@ -1,6 +1,8 @@
+#include "BoardPlayer.h"
 #include "OutlineCatalogue.h"
 #include "SyntheticOutlines.h"
 #include "TestView.h"
+#include "VirtualKeys.h"
 
 #include <QTest>
 
@@ -62,14 +64,14 @@ void TestSelection::hitTest() {
     t.Click(click.x, click.y);
     if (selected == 0) {
         QCOMPARE(t.BrrCount(), 1);
-        QVERIFY(t.view->m_nGameState == GameState::Selecting);
-        QCOMPARE(t.view->m_nImage, 0);
-        QVERIFY(t.view->m_strName.empty());
+        QVERIFY(t.Probe().m_nGameState == GameState::Selecting);
+        QCOMPARE(t.Probe().m_nImage, 0);
+        QVERIFY(t.Probe().m_strName.empty());
     } else {
         QVERIFY(t.sound.played.empty());
-        QVERIFY(t.view->m_nGameState == GameState::Tracing);
-        QCOMPARE(t.view->m_nImage, selected);
-        QCOMPARE(t.view->m_strName, std::string(OutlineCatalogue::Entry(selected).name));
+        QVERIFY(t.Probe().m_nGameState == GameState::Tracing);
+        QCOMPARE(t.Probe().m_nImage, selected);
+        QCOMPARE(t.Probe().m_strName, std::string(OutlineCatalogue::Entry(selected).name));
     }
 }
 
@@ -87,16 +89,16 @@ void TestSelection::startPoints() {
     QFETCH(Point, pen);
     TestView t(800, 540);
     t.Select(number);
-    QCOMPARE(t.view->m_ptPen, pen);
+    QCOMPARE(t.Probe().m_ptPen, pen);
     Surface window(&t.client.Image());
     QCOMPARE(BlackPixels(window, pen), 4);
-    QCOMPARE(BlackPixels(*t.view->m_dcOutline, {pen.x - 275, pen.y - 145}), 4);
+    QCOMPARE(BlackPixels(*t.Probe().m_dcOutline, {pen.x - 275, pen.y - 145}), 4);
 }
 
 void TestSelection::selectionShowsTheNewGame() {
     TestView t(800, 540);
     t.Select(1);
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     QCOMPARE(v.m_nBudget, 496);
     QCOMPARE(v.m_nMovesTotal, 496);
     QCOMPARE(v.m_nMovesLeft, 495);
@@ -125,9 +127,9 @@ void TestSelection::budgetIsCountedBeforeTheStartDot() {
     loader.Put(160, SyntheticOutlines::WithCells({{0, 248}, {2, 248}, {4, 248}}));
     TestView t(800, 540, loader);
     t.Select(1);
-    QCOMPARE(t.view->m_nBudget, 3);
-    QCOMPARE(t.view->m_nMovesLeft, 2);
-    QCOMPARE(GreenPixels(t.client.Image(), t.view->m_rcBoard), 8);
+    QCOMPARE(t.Probe().m_nBudget, 3);
+    QCOMPARE(t.Probe().m_nMovesLeft, 2);
+    QCOMPARE(GreenPixels(t.client.Image(), t.Probe().m_rcBoard), 8);
 }
 
 void TestSelection::hiddenBudgetNumberIsNearWhite() {
@@ -151,52 +153,55 @@ void TestSelection::secondGameOnSameOutlineStartsClean() {
     Surface window(&t.client.Image());
     for (int x = 0; x < 40; ++x) {
         window.SetPixel(275 + x, 145, kBlack);
-        t.view->m_dcOutline->SetPixel(x, 0, kBlack);
+        t.Probe().m_dcOutline->SetPixel(x, 0, kBlack);
     }
-    t.view->m_nGameState = GameState::Selecting;
+    t.Key(VK_DELETE);
     const int loadsBefore = t.bitmaps.LoadCount(160);
     t.Select(1);
     QCOMPARE(t.bitmaps.LoadCount(160), loadsBefore + 1);
-    QCOMPARE(t.view->m_nBudget, 496);
+    QCOMPARE(t.Probe().m_nBudget, 496);
     QImage expected = SyntheticOutlines::EdgeRing();
     for (int dy = 0; dy < 2; ++dy)
         for (int dx = 0; dx < 2; ++dx)
             expected.setPixel(dx, 248 + dy, qRgb(0, 0, 0));
-    QCOMPARE(Crop(t.client.Image(), t.view->m_rcBoard), expected);
-    QCOMPARE(t.view->m_bmOutline[1].Image(), expected);
+    QCOMPARE(Crop(t.client.Image(), t.Probe().m_rcBoard), expected);
+    QCOMPARE(t.Probe().m_bmOutline[1].Image(), expected);
 }
 
 void TestSelection::clickWhileTracingIsRefusedAndChangesNothing() {
     TestView t(800, 540);
     t.Select(3);
     const QImage before = t.Snapshot();
-    const Point pen = t.view->m_ptPen;
+    const Point pen = t.Probe().m_ptPen;
     t.Select(2);
     QCOMPARE(t.BrrCount(), 1);
     QCOMPARE(t.Snapshot(), before);
-    QCOMPARE(t.view->m_nImage, 3);
-    QCOMPARE(t.view->m_ptPen, pen);
-    QVERIFY(t.view->m_nGameState == GameState::Tracing);
-    t.view->m_nGameState = GameState::Finished;
+    QCOMPARE(t.Probe().m_nImage, 3);
+    QCOMPARE(t.Probe().m_ptPen, pen);
+    QVERIFY(t.Probe().m_nGameState == GameState::Tracing);
+    BoardPlayer(t).PlayToTheEnd(false);
+    QVERIFY(t.Probe().m_nGameState == GameState::Finished);
+    const QImage finished = t.Snapshot();
+    const int brrs = t.BrrCount();
     t.Click(400, 270);
-    QCOMPARE(t.BrrCount(), 2);
-    QCOMPARE(t.Snapshot(), before);
+    QCOMPARE(t.BrrCount(), brrs + 1);
+    QCOMPARE(t.Snapshot(), finished);
 }
 
 void TestSelection::missedClickBlanksTheBoardAndIsRefused() {
     TestView t(800, 540);
     t.Select(1);
-    t.view->m_nGameState = GameState::Selecting;
+    t.Key(VK_DELETE);
     t.Click(37, 20); // the gap between thumbnails 1 and 2
     QCOMPARE(t.BrrCount(), 1);
     const QImage shown = t.Snapshot();
-    QVERIFY(IsWhite(shown, t.view->m_rcBoard));
-    QVERIFY(IsWhite(shown, t.view->m_rcMovesLeft));
-    QVERIFY(!IsWhite(shown, t.view->m_rcHint));
-    QCOMPARE(t.view->m_nImage, 1);
-    QVERIFY(t.view->m_nGameState == GameState::Selecting);
+    QVERIFY(IsWhite(shown, t.Probe().m_rcBoard));
+    QVERIFY(IsWhite(shown, t.Probe().m_rcMovesLeft));
+    QVERIFY(!IsWhite(shown, t.Probe().m_rcHint));
+    QCOMPARE(t.Probe().m_nImage, 1);
+    QVERIFY(t.Probe().m_nGameState == GameState::Selecting);
     // The mirror is new and holds no outline, so a repaint shows no board.
-    QCOMPARE(t.view->m_dcOutline->Width(), 1);
+    QCOMPARE(t.Probe().m_dcOutline->Width(), 1);
 }
 
 void TestSelection::emptyOutlineGivesBudgetZeroSafely() {
@@ -204,12 +209,13 @@ void TestSelection::emptyOutlineGivesBudgetZeroSafely() {
     loader.Put(160, SyntheticOutlines::Blank());
     TestView t(800, 540, loader);
     t.Select(1);
-    QCOMPARE(t.view->m_nBudget, 0);
-    QCOMPARE(t.view->m_nMovesLeft, -1);
-    t.Paint(); // no division by the zero budget anywhere on the way
-    t.view->m_nGameState = GameState::Finished;
+    QCOMPARE(t.Probe().m_nBudget, 0);
+    QCOMPARE(t.Probe().m_nMovesLeft, -1);
+    t.Paint();      // no division by the zero budget anywhere on the way
+    t.Key(VK_LEFT); // the next move ends the game
+    QVERIFY(t.Probe().m_nGameState == GameState::Finished);
     t.Paint();
-    QVERIFY(IsWhite(t.client.Image(), t.view->m_rcScore));
+    QVERIFY(IsWhite(t.client.Image(), t.Probe().m_rcScore));
 }
 
 QTEST_MAIN(TestSelection)

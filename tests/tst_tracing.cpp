@@ -31,7 +31,7 @@ void BringTo(TestView& t, GameState state) {
         return;
     t.Select(kDiamond);
     if (state == GameState::Finished) {
-        t.view->m_nMovesLeft = 1;
+        t.Probe().SetMovesLeft(1);
         t.Key(VK_RIGHT);
         t.Key(VK_LEFT); // back onto the black start: not green, no hit
     }
@@ -46,11 +46,12 @@ Sound SoundOf(const TestView& t) {
 }
 
 QRgb BoardPixel(const TestView& t, int bx, int by) {
-    return t.client.Image().pixel(t.view->m_rcBoard.left + bx, t.view->m_rcBoard.top + by);
+    return t.client.Image().pixel(t.Probe().m_rcBoard.left + bx, t.Probe().m_rcBoard.top + by);
 }
 
 Point BoardOffset(const TestView& t) {
-    return {t.view->m_ptPen.x - t.view->m_rcBoard.left, t.view->m_ptPen.y - t.view->m_rcBoard.top};
+    return {t.Probe().m_ptPen.x - t.Probe().m_rcBoard.left,
+            t.Probe().m_ptPen.y - t.Probe().m_rcBoard.top};
 }
 
 // Pen, hit count and board as the game holds them after a move.
@@ -59,7 +60,7 @@ void CheckPenAt(const TestView& t, Point offset) {
     for (int dy = 0; dy < 2; ++dy)
         for (int dx = 0; dx < 2; ++dx) {
             QCOMPARE(BoardPixel(t, offset.x + dx, offset.y + dy), kBlackRgb);
-            QCOMPARE(t.view->m_dcOutline->GetPixel(offset.x + dx, offset.y + dy), kBlack);
+            QCOMPARE(t.Probe().m_dcOutline->GetPixel(offset.x + dx, offset.y + dy), kBlack);
         }
 }
 
@@ -68,7 +69,7 @@ QByteArray CounterText(const char* label, int value) {
 }
 
 void CheckCounters(const TestView& t) {
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     const QImage shown = t.Snapshot();
     QCOMPARE(Crop(shown, v.m_rcMovesLeft),
              RenderCentredLine(CounterText("Moves Left: ", v.m_nMovesLeft), v.m_rcMovesLeft));
@@ -153,18 +154,17 @@ void TestTracing::everyKeyInEveryPhase() {
     TestView t(800, 540, PlusLoader());
     BringTo(t, state);
     const QImage before = t.Snapshot();
-    const int movesLeft = t.view->m_nMovesLeft;
-    t.view->m_strInstructionsBox = "the instructions";
+    const int movesLeft = t.Probe().m_nMovesLeft;
 
     t.Key(key);
 
     QCOMPARE(int(SoundOf(t)), sound);
     QVERIFY(t.sound.played.size() <= 1);
-    QCOMPARE(t.view->m_nGameState, after);
-    QCOMPARE(movesLeft - t.view->m_nMovesLeft, spent);
+    QCOMPARE(t.Probe().m_nGameState, after);
+    QCOMPARE(movesLeft - t.Probe().m_nMovesLeft, spent);
     QCOMPARE(int(t.shell.messageBoxes.size()), boxes);
     if (boxes == 1)
-        QCOMPARE(t.shell.messageBoxes[0], std::string("the instructions"));
+        QCOMPARE(t.shell.messageBoxes[0], t.Probe().m_strInstructionsBox);
     QCOMPARE(t.shell.scoresDialogs, dialogs);
     QCOMPARE(t.Snapshot() != before, drawn);
 }
@@ -196,7 +196,7 @@ void TestTracing::arrowMovesTwoPixelsAndCountsAHit() {
     BringTo(t, GameState::Tracing);
     t.Key(key);
     CheckPenAt(t, pen);
-    QCOMPARE(t.view->m_nHitCount, 2);
+    QCOMPARE(t.Probe().m_nHitCount, 2);
     QCOMPARE(t.sound.played, (std::vector<RecordingSoundPlayer::Played>{{130, false}}));
     CheckCounters(t);
 }
@@ -215,8 +215,8 @@ void TestTracing::blockedMoveAtEachEdgeIsSilentButSpent() {
     QFETCH(Point, pen);
     TestView t(800, 540); // every outline the ring along the board's edges
     t.Select(1);
-    CORLIXView& v = *t.view;
-    v.m_ptPen = {v.m_rcBoard.left + pen.x, v.m_rcBoard.top + pen.y};
+    const ViewProbe v = t.Probe();
+    v.SetPenOnBoard(pen);
     const QImage board = Crop(t.Snapshot(), v.m_rcBoard);
     const int hits = v.m_nHitCount, left = v.m_nMovesLeft;
     t.sound.played.clear();
@@ -236,8 +236,8 @@ void TestTracing::moveOntoBlackCountsNoHit() {
     BringTo(t, GameState::Tracing);
     t.Key(VK_RIGHT);
     t.Key(VK_LEFT); // back onto the start dot
-    QCOMPARE(t.view->m_nHitCount, 2);
-    QCOMPARE(t.view->m_nMovesLeft, t.view->m_nMovesTotal - 3);
+    QCOMPARE(t.Probe().m_nHitCount, 2);
+    QCOMPARE(t.Probe().m_nMovesLeft, t.Probe().m_nMovesTotal - 3);
     QCOMPARE(t.sound.played.size(), size_t(2)); // the pen did move both times
     CheckPenAt(t, {80, 80});
 }
@@ -254,39 +254,39 @@ void TestTracing::onlyTheTopLeftPixelDecidesAHit() {
     loader.Put(kDiamondOutlineId, outline);
     TestView t(800, 540, loader);
     t.Select(kDiamond);
-    QCOMPARE(t.view->m_nBudget, 2); // 11 green pixels, divided by 4
-    t.view->m_nMovesLeft = 2;       // room for both moves
+    QCOMPARE(t.Probe().m_nBudget, 2); // 11 green pixels, divided by 4
+    t.Probe().SetMovesLeft(2);        // room for both moves
     t.Key(VK_RIGHT);
-    QCOMPARE(t.view->m_nHitCount, 1);
+    QCOMPARE(t.Probe().m_nHitCount, 1);
     CheckPenAt(t, {82, 80});
     t.Key(VK_DOWN); // onto the last green cell: the game ends with no green left
-    QCOMPARE(t.view->m_nHitCount, 2);
-    QCOMPARE(t.view->m_nMisses, 0);
+    QCOMPARE(t.Probe().m_nHitCount, 2);
+    QCOMPARE(t.Probe().m_nMisses, 0);
 }
 
 void TestTracing::lastMoveEndsTheGameAndFurtherArrowsAreRefused() {
     TestView t(800, 540, PlusLoader());
     BringTo(t, GameState::Tracing);
-    t.view->m_nMovesLeft = 1;
+    t.Probe().SetMovesLeft(1);
     t.Key(VK_UP);
-    QCOMPARE(t.view->m_nGameState, GameState::Finished);
-    QCOMPARE(t.view->m_nMovesLeft, 0);
+    QCOMPARE(t.Probe().m_nGameState, GameState::Finished);
+    QCOMPARE(t.Probe().m_nMovesLeft, 0);
     CheckCounters(t); // Moves Left 0 is on the screen with the results
-    QVERIFY(!IsWhite(t.Snapshot(), t.view->m_rcScore));
+    QVERIFY(!IsWhite(t.Snapshot(), t.Probe().m_rcScore));
     const QImage finished = t.Snapshot();
     t.sound.played.clear();
     t.Key(VK_DOWN);
     QCOMPARE(SoundOf(t), Sound::Brr);
     QCOMPARE(t.Snapshot(), finished);
-    QCOMPARE(t.view->m_nMovesLeft, 0);
+    QCOMPARE(t.Probe().m_nMovesLeft, 0);
 }
 
 void TestTracing::blockedLastMoveStillEndsTheGame() {
     TestView t(800, 540);
     t.Select(1); // the Triangle's start is the bottom-left cell: Left is blocked
-    t.view->m_nMovesLeft = 1;
+    t.Probe().SetMovesLeft(1);
     t.Key(VK_LEFT);
-    QCOMPARE(t.view->m_nGameState, GameState::Finished);
+    QCOMPARE(t.Probe().m_nGameState, GameState::Finished);
     QVERIFY(t.sound.played.empty());
 }
 
@@ -303,11 +303,11 @@ void TestTracing::clearingBlanksTheGameAndShowsThePrompt() {
     TestView t(800, 540, PlusLoader());
     BringTo(t, state);
     const QImage before = t.Snapshot();
-    const Point pen = t.view->m_ptPen;
-    const int moves = t.view->m_nMovesLeft, hits = t.view->m_nHitCount;
+    const Point pen = t.Probe().m_ptPen;
+    const int moves = t.Probe().m_nMovesLeft, hits = t.Probe().m_nHitCount;
     t.Key(key);
     const QImage shown = t.Snapshot();
-    const CORLIXView& v = *t.view;
+    const ViewProbe v = t.Probe();
     for (const Rect* r :
          {&v.m_rcBoard, &v.m_rcMisses, &v.m_rcHits, &v.m_rcMovesLeft, &v.m_rcMoveCount,
           &v.m_rcHitCount, &v.m_rcScore, &v.m_rcHint, &v.m_rcName, &v.m_rcAdvice})
@@ -340,10 +340,10 @@ void TestTracing::counterTextsKeepTheirPadding() {
     QFETCH(QString, text);
     TestView t(800, 540, PlusLoader());
     BringTo(t, GameState::Tracing);
-    t.view->m_nMovesLeft = movesLeft;
+    t.Probe().SetMovesLeft(movesLeft);
     t.Key(VK_UP);
-    QCOMPARE(Crop(t.Snapshot(), t.view->m_rcMovesLeft),
-             RenderCentredLine(text.toLatin1(), t.view->m_rcMovesLeft));
+    QCOMPARE(Crop(t.Snapshot(), t.Probe().m_rcMovesLeft),
+             RenderCentredLine(text.toLatin1(), t.Probe().m_rcMovesLeft));
 }
 
 QTEST_MAIN(TestTracing)

@@ -92,7 +92,8 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
         shared->state = State::Unavailable;
     }
     while (pulse != nullptr && !shared->stop) {
-        pa_simple* stream = Connect(*pulse, shared->state != State::Unavailable);
+        // Nothing is logged once the run is ending: the log may be gone.
+        pa_simple* stream = Connect(*pulse, shared->state != State::Unavailable && !shared->stop);
         if (stream == nullptr) {
             shared->state = State::Unavailable;
             WaitForRetry(*shared);
@@ -127,7 +128,8 @@ bool PulseOutput::Feed(Shared& shared, const PulseLibrary& pulse, pa_simple* str
         silentChunks = sound > 0 ? 0 : silentChunks + 1;
         int error = 0;
         if (pulse.simpleWrite(stream, chunk, kChunkBytes, &error) < 0) {
-            qCWarning(lcAudio) << "sound output lost:" << pulse.strerror(error);
+            if (!shared.stop)
+                qCWarning(lcAudio) << "sound output lost:" << pulse.strerror(error);
             shared.state = State::Unavailable;
             return false;
         }

@@ -24,12 +24,12 @@ bool OnBoard(Point p) {
 } // namespace
 
 Point BoardPlayer::Pen() const {
-    const CORLIXView& v = *m_t.view;
+    const ViewProbe v = m_t.Probe();
     return {v.m_ptPen.x - v.m_rcBoard.left, v.m_ptPen.y - v.m_rcBoard.top};
 }
 
 bool BoardPlayer::GreenAt(Point offset) const {
-    const Rect& board = m_t.view->m_rcBoard;
+    const Rect& board = m_t.Probe().m_rcBoard;
     return OnBoard(offset) &&
            m_t.client.Image().pixel(board.left + offset.x, board.top + offset.y) == 0xFF00FF00;
 }
@@ -78,8 +78,8 @@ unsigned BoardPlayer::ArrowTowardsNearestGreen() const {
 
 std::vector<unsigned> BoardPlayer::PlayToTheEnd(bool rightClicks) {
     std::vector<unsigned> keys;
-    const Rect& board = m_t.view->m_rcBoard;
-    while (m_t.view->m_nGameState == GameState::Tracing) {
+    const Rect& board = m_t.Probe().m_rcBoard;
+    while (m_t.Probe().m_nGameState == GameState::Tracing) {
         unsigned key = ArrowToGreen();
         if (key == 0 && rightClicks) {
             if (const auto cell = AnyGreenCell()) {

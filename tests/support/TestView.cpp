@@ -37,7 +37,7 @@ void TestView::Expose(const Rect& part) {
 }
 
 void TestView::Select(int number) {
-    const Rect& r = view->m_rcThumb[number];
+    const Rect& r = Probe().m_rcThumb[number];
     Click(r.left + 5, r.top + 5);
 }
 

@@ -5,6 +5,7 @@
 #include "FakeBitmapLoader.h"
 #include "FakeServices.h"
 #include "ScoreHistory.h"
+#include "ViewProbe.h"
 
 #include <memory>
 
@@ -28,6 +29,7 @@ struct TestView {
     void Select(int number);
     QImage Snapshot() const { return client.Image().copy(); }
     int BrrCount() const;
+    ViewProbe Probe() const { return ViewProbe(*view); }
 
     void Start(const IBitmapLoader& artwork);
 

@@ -34,7 +34,7 @@ int PrintPerfectTrace(int outline) {
     TestView t(800, 540, artwork);
     t.Select(outline);
     BoardPlayer player(t);
-    while (t.view->m_nGameState == GameState::Tracing) {
+    while (t.Probe().m_nGameState == GameState::Tracing) {
         const unsigned key = player.ArrowToGreen();
         if (key == 0) {
             std::fprintf(stderr, "outline %d cannot be traced with arrows alone\n", outline);
@@ -43,7 +43,7 @@ int PrintPerfectTrace(int outline) {
         t.Key(key);
         std::printf("%s\n", KeyName(key));
     }
-    return t.view->m_nMisses == 0 ? 0 : 1;
+    return t.Probe().m_nMisses == 0 ? 0 : 1;
 }
 
 // None of the lines holds a quote.
