@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogTemplate.h"
+
 class QWidget;
 
 // The About box: the game's icon, version and keys, and a rights line. It
@@ -7,9 +9,8 @@ class QWidget;
 class CAboutDlg {
 public:
     static constexpr int IDD = 100;
-    static constexpr int IDOK = 1;
-    static constexpr int IDCANCEL = 2;
 
-    // Runs the box centred over owner until it is closed.
+    // Runs the box centred over owner until it is closed: IDOK for its OK
+    // button, IDCANCEL otherwise.
     int DoModal(QWidget* owner);
 };

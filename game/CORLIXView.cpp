@@ -74,7 +74,7 @@ void CORLIXView::DrawLabel(Surface& dc, const Rect& rect, const char* label) {
 }
 
 int CORLIXView::CountGreenPixels(const Surface& dc) const {
-    // Column by column, as the game has always counted.
+    // Column by column: x outer, y inner.
     auto count = [this](auto isGreen) {
         int n = 0;
         for (int dx = 0; dx < kBoardSize; ++dx)

@@ -57,8 +57,7 @@ private:
     // Tests and benchmarks read the fields through it (tests/support).
     friend class ViewProbe;
 
-    // Fields, in their declaration order of old. Index 0 of the arrays by
-    // outline number is unused.
+    // Fields. Index 0 of the arrays by outline number is unused.
     Rect m_rcClient;
     Rect m_rcClientFirst;
     std::array<Rect, OutlineCatalogue::kCount + 1> m_rcThumb;

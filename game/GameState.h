@@ -1,6 +1,7 @@
 #pragma once
 
-// The phase of the game; the values are the ones the game has always used.
+// The phase of the game, with its fixed values; Selecting is the phase at
+// start.
 enum class GameState : int {
     Tracing = 0,
     Selecting = 1,

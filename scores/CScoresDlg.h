@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogTemplate.h"
 #include "ScoreHistory.h"
 
 class QWidget;
@@ -11,9 +12,6 @@ class TemplateDialog;
 // DoModal and gone when it closes.
 class CScoresDlg {
 public:
-    static constexpr int IDOK = 1;
-    static constexpr int IDCANCEL = 2;
-
     CScoresDlg() = default;
     ~CScoresDlg() = default;
     CScoresDlg(const CScoresDlg&) = delete;

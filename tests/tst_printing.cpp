@@ -235,9 +235,9 @@ void TestPrinting::printDialogOffersPageRangesAndCancels() {
 void TestPrinting::aboutBoxClosesEveryWay_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("result");
-    QTest::newRow("OK") << "ok" << int(CAboutDlg::IDOK);
-    QTest::newRow("Esc") << "esc" << int(CAboutDlg::IDCANCEL);
-    QTest::newRow("close box") << "close" << int(CAboutDlg::IDCANCEL);
+    QTest::newRow("OK") << "ok" << int(IDOK);
+    QTest::newRow("Esc") << "esc" << int(IDCANCEL);
+    QTest::newRow("close box") << "close" << int(IDCANCEL);
 }
 
 // The box shows the icon and its lines whole, and closes with OK, Esc or

@@ -175,9 +175,9 @@ void TestScoresDialog::closing_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("readBack"); // the fields' texts go back into the history
-    QTest::newRow("Exit") << "click" << int(CScoresDlg::IDOK) << true;
-    QTest::newRow("Enter") << "enter" << int(CScoresDlg::IDOK) << true;
-    QTest::newRow("Esc") << "escape" << int(CScoresDlg::IDCANCEL) << false;
+    QTest::newRow("Exit") << "click" << int(IDOK) << true;
+    QTest::newRow("Enter") << "enter" << int(IDOK) << true;
+    QTest::newRow("Esc") << "escape" << int(IDCANCEL) << false;
 }
 
 // The fields are read-only, so what goes back is what came in; a field

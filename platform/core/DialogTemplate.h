@@ -7,6 +7,10 @@
 // the one place its layout, texts and ids are written down.
 enum class ControlKind { PushButton, Static, Edit, Icon };
 
+// The push buttons that end a dialog, and what DoModal gives back for them.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
 enum ControlStyle : unsigned {
     CS_DEFAULT = 0x1,   // the default push button
     CS_TABSTOP = 0x2,   // reached with Tab; other controls never take the focus

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Colour.h"
-#include "Font.h"
 #include "Geometry.h"
+#include "TextSelection.h"
 
 #include <string_view>
 
@@ -12,7 +11,7 @@ class QPainter;
 // placed in the printer's own pixels, laid out as on the window's surfaces.
 // It draws through a painter that stays open on the printer for the page
 // (ending a painter on a printer ends the job).
-class PageSurface {
+class PageSurface : public TextSelection {
 public:
     explicit PageSurface(QPainter& painter) : m_painter(painter) {}
     PageSurface(const PageSurface&) = delete;
@@ -22,15 +21,6 @@ public:
     void TextOut(int x, int y, std::string_view text);
     Size GetTextExtent(std::string_view text) const;
 
-    ColorRef SetTextColor(ColorRef colour);
-    // Makes the font current and gives back the one it replaced (nullptr for
-    // the page's initial font).
-    const Font* SelectFont(const Font* font);
-
 private:
-    const QFont& CurrentFont() const;
-
     QPainter& m_painter;
-    ColorRef m_textColour = kBlack;
-    const Font* m_font = nullptr;
 };

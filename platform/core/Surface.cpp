@@ -81,7 +81,7 @@ void Surface::DrawText(std::string_view text, const Rect& rect, unsigned format)
     QPainter painter;
     if (rect.IsEmpty() || !BeginPainter(painter))
         return;
-    TextPainter::DrawInRect(painter, CurrentFont(), m_textColour, text, rect, format);
+    TextPainter::DrawInRect(painter, CurrentFont(), TextColour(), text, rect, format);
     EndPainter(painter);
 }
 
@@ -89,24 +89,12 @@ void Surface::TextOut(int x, int y, std::string_view text) {
     QPainter painter;
     if (!BeginPainter(painter))
         return;
-    TextPainter::DrawAt(painter, CurrentFont(), m_textColour, x, y, text);
+    TextPainter::DrawAt(painter, CurrentFont(), TextColour(), x, y, text);
     EndPainter(painter);
 }
 
 Size Surface::GetTextExtent(std::string_view text) const {
     return TextPainter::Extent(CurrentFont(), nullptr, text);
-}
-
-ColorRef Surface::SetTextColor(ColorRef colour) {
-    const ColorRef old = m_textColour;
-    m_textColour = colour;
-    return old;
-}
-
-const Font* Surface::SelectFont(const Font* font) {
-    const Font* old = m_font;
-    m_font = font;
-    return old;
 }
 
 Bitmap* Surface::SelectBitmap(Bitmap* bitmap) {
@@ -117,8 +105,4 @@ Bitmap* Surface::SelectBitmap(Bitmap* bitmap) {
     m_target = &bitmap->Image();
     Rebind();
     return old;
-}
-
-const QFont& Surface::CurrentFont() const {
-    return (m_font != nullptr && !m_font->IsNull()) ? m_font->QtFont() : TextPainter::InitialFont();
 }

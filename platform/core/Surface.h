@@ -3,9 +3,9 @@
 #include "Bitmap.h"
 #include "Brush.h"
 #include "Colour.h"
-#include "Font.h"
 #include "Geometry.h"
 #include "TextFormat.h"
+#include "TextSelection.h"
 
 #include <QRegion>
 #include <memory>
@@ -21,7 +21,7 @@ class QPainter;
 //
 // The image a surface draws on must not be shallow-copied while the surface
 // lives (take deep copies with QImage::copy()): pixel access is cached.
-class Surface {
+class Surface : public TextSelection {
 public:
     explicit Surface(QImage* target);
     ~Surface();
@@ -55,10 +55,6 @@ public:
     void TextOut(int x, int y, std::string_view text);
     Size GetTextExtent(std::string_view text) const;
 
-    ColorRef SetTextColor(ColorRef colour);
-    // Makes the font current and gives back the one it replaced (nullptr for
-    // the surface's initial font).
-    const Font* SelectFont(const Font* font);
     // Off-screen surfaces only: draws into the bitmap from now on and gives
     // back the one selected before (its own 1 x 1 bitmap at first).
     Bitmap* SelectBitmap(Bitmap* bitmap);
@@ -75,7 +71,6 @@ private:
     void Rebind();
     bool BeginPainter(QPainter& painter);
     void EndPainter(QPainter& painter);
-    const QFont& CurrentFont() const;
 
     QImage* m_target = nullptr;
     const uchar* m_bits = nullptr;
@@ -84,7 +79,5 @@ private:
     int m_height = 0;
     std::unique_ptr<Bitmap> m_ownBitmap;
     Bitmap* m_selected = nullptr;
-    ColorRef m_textColour = kBlack;
-    const Font* m_font = nullptr;
     std::optional<QRegion> m_clip;
 };

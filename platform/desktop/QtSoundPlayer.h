@@ -9,8 +9,8 @@
 
 class PulseOutput;
 
-// Plays the embedded :/sound/<id>.wav files through one output stream that
-// stays open once opened. Each sound is decoded once.
+// Plays the embedded :/sound/<id>.wav files through one output stream (see
+// PulseOutput for when it opens and closes). Each sound is decoded once.
 class QtSoundPlayer : public ISoundPlayer {
 public:
     QtSoundPlayer();

@@ -10,8 +10,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int IDOK = 1, IDCANCEL = 2;
-
 // Fixedsys, the face the scores dialog was laid out in, has a 15-pixel cell.
 constexpr int kFixedsysCell = 15;
 constexpr int kSmallestPixelSize = 6;

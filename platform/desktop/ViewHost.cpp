@@ -85,9 +85,10 @@ void ViewHost::InvalidateAll() {
     update();
 }
 
-// Qt restores an uncovered window from its own buffer; the game has always
-// been asked to paint it again, so the uncovered part is invalidated: the
-// area a closed dialog covered, and whatever the window system exposes.
+// Qt restores an uncovered window from its own buffer, but the view must
+// paint what is uncovered again (its paint also rebuilds the title), so the
+// uncovered part is invalidated: the area a closed dialog covered, and
+// whatever the window system exposes.
 bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide && IsDialog(watched))
         InvalidateUnder(static_cast<const QWidget*>(watched));
