@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench contact-sheet package screenshot clean
+.PHONY: deps build run test check lint test-release test-asan bench contact-sheet package screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -15,7 +15,14 @@ build: deps
 run: build
 	@scripts/run-game $(BUILD)/app/orlix
 
-test: test-release test-asan
+test: lint test-release test-asan
+
+# The quick loop: the unit tests of the Release build only.
+check: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
+
+lint: deps
+	scripts/lint
 
 test-release: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
