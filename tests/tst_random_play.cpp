@@ -7,6 +7,7 @@
 #include "TestView.h"
 #include "VirtualKeys.h"
 
+#include <QPainter>
 #include <QTest>
 #include <cstring>
 #include <random>
@@ -141,6 +142,23 @@ int EventsFromEnvironment() {
     return ok && events > 0 ? events : 100000;
 }
 
+// What the screen shows: the first paint, then only the part of the client
+// image each event touched, as the host puts it on screen.
+class Screen {
+public:
+    explicit Screen(const QImage& firstPaint) : m_image(firstPaint.copy()) {}
+    void Show(const QImage& client, const QRegion& touched) {
+        QPainter painter(&m_image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : touched)
+            painter.drawImage(r.topLeft(), client, r);
+    }
+    const QImage& Image() const { return m_image; }
+
+private:
+    QImage m_image;
+};
+
 bool BoardMatchesMirror(const TestView& t) {
     const QImage& window = t.client.Image();
     const QImage& mirror = t.Probe().m_bmOutline[t.Probe().m_nImage].Image();
@@ -168,6 +186,8 @@ void TestRandomPlay::rulesHoldAfterEveryEvent() {
     RandomPlayer player(t, seed);
     const ViewProbe v = t.Probe();
     int spent = 0, finished = 0, givenUp = 0;
+    t.client.TakeTouched();
+    Screen screen(t.client.Image());
 
     for (int event = 0; event < events; ++event) {
         const QByteArray where = "event " + QByteArray::number(event);
@@ -179,6 +199,11 @@ void TestRandomPlay::rulesHoldAfterEveryEvent() {
         t.sound.played.clear();
         player.Reset();
         player.Play();
+        screen.Show(t.client.Image(), t.client.TakeTouched());
+        // Now and then (a whole comparison costs as much as 500 events): all
+        // the view drew reached the screen.
+        if (event % 500 == 0 || event == events - 1)
+            QVERIFY2(screen.Image() == t.client.Image(), where + ": drawn but not shown");
 
         QVERIFY2(t.sound.played.size() <= 1, where);
         if (before == GameState::Selecting && v.m_nGameState == GameState::Tracing) {

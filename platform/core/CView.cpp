@@ -49,5 +49,7 @@ Rect CView::GetClientRect() const {
 }
 
 Surface CView::GetClientSurface() const {
-    return Surface(m_pClientArea != nullptr ? &m_pClientArea->Image() : nullptr);
+    if (m_pClientArea == nullptr)
+        return Surface(nullptr);
+    return Surface(&m_pClientArea->Image(), &m_pClientArea->Touched());
 }

@@ -45,7 +45,8 @@ public:
     void AttachClientArea(ClientArea* area) { m_pClientArea = area; }
     ClientArea* GetClientArea() const { return m_pClientArea; }
     Rect GetClientRect() const;
-    // A surface over the client area, like a client drawing context.
+    // A surface over the client area, like a client drawing context; what it
+    // draws is recorded as touched, for the host to put on screen.
     Surface GetClientSurface() const;
 
 private:

@@ -3,9 +3,11 @@
 #include "Geometry.h"
 
 #include <QImage>
+#include <QRegion>
 
 // The window's client area as an in-memory RGB32 image. Handlers draw into
-// it, pixel reads come from it, and the host widget only puts it on screen.
+// it, pixel reads come from it, and the host widget only puts it on screen:
+// what they drew, which the drawing records as the area it touched.
 class ClientArea {
 public:
     ClientArea() = default;
@@ -16,7 +18,11 @@ public:
     Rect ClientRect() const { return {0, 0, m_image.width(), m_image.height()}; }
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
+    // The part of the image drawn since the last TakeTouched().
+    QRegion& Touched() { return m_touched; }
+    QRegion TakeTouched() { return std::exchange(m_touched, QRegion()); }
 
 private:
     QImage m_image;
+    QRegion m_touched;
 };

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-Surface::Surface(QImage* target) : m_target(target) {
+Surface::Surface(QImage* target, QRegion* touched) : m_target(target), m_touched(touched) {
     Rebind();
 }
 
@@ -40,6 +40,7 @@ void Surface::SetPixel(int x, int y, ColorRef colour) {
         return;
     reinterpret_cast<QRgb*>(m_target->scanLine(y))[x] = ToQRgb(colour);
     Rebind();
+    Touch(QRect(x, y, 1, 1));
 }
 
 bool Surface::BeginPainter(QPainter& painter) {
@@ -55,6 +56,11 @@ void Surface::EndPainter(QPainter& painter) {
     Rebind();
 }
 
+void Surface::Touch(const QRect& area) {
+    if (m_touched != nullptr)
+        *m_touched += area & QRect(0, 0, m_width, m_height);
+}
+
 void Surface::BitBlt(int x, int y, int width, int height, const Surface& source, int sx, int sy) {
     if (source.m_target == nullptr || source.m_width == 0 || width <= 0 || height <= 0)
         return;
@@ -64,6 +70,7 @@ void Surface::BitBlt(int x, int y, int width, int height, const Surface& source,
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPoint(x, y), *source.m_target, QRect(sx, sy, width, height));
     EndPainter(painter);
+    Touch(QRect(x, y, width, height));
 }
 
 void Surface::FillRect(const Rect& rect, const Brush& brush) {
@@ -75,6 +82,7 @@ void Surface::FillRect(const Rect& rect, const Brush& brush) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(ToQRect(rect), ToQColor(brush.Colour()));
     EndPainter(painter);
+    Touch(ToQRect(rect));
 }
 
 void Surface::DrawText(std::string_view text, const Rect& rect, unsigned format) {
@@ -83,14 +91,16 @@ void Surface::DrawText(std::string_view text, const Rect& rect, unsigned format)
         return;
     TextPainter::DrawInRect(painter, CurrentFont(), TextColour(), text, rect, format);
     EndPainter(painter);
+    Touch(ToQRect(rect));
 }
 
 void Surface::TextOut(int x, int y, std::string_view text) {
     QPainter painter;
     if (!BeginPainter(painter))
         return;
-    TextPainter::DrawAt(painter, CurrentFont(), TextColour(), x, y, text);
+    const QRect drawn = TextPainter::DrawAt(painter, CurrentFont(), TextColour(), x, y, text);
     EndPainter(painter);
+    Touch(drawn);
 }
 
 Size Surface::GetTextExtent(std::string_view text) const {

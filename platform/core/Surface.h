@@ -23,7 +23,9 @@ class QPainter;
 // lives (take deep copies with QImage::copy()): pixel access is cached.
 class Surface : public TextSelection {
 public:
-    explicit Surface(QImage* target);
+    // touched, if given, gathers the part of the image each drawing call
+    // covers.
+    explicit Surface(QImage* target, QRegion* touched = nullptr);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -71,6 +73,7 @@ private:
     void Rebind();
     bool BeginPainter(QPainter& painter);
     void EndPainter(QPainter& painter);
+    void Touch(const QRect& area);
 
     QImage* m_target = nullptr;
     const uchar* m_bits = nullptr;
@@ -80,4 +83,5 @@ private:
     std::unique_ptr<Bitmap> m_ownBitmap;
     Bitmap* m_selected = nullptr;
     std::optional<QRegion> m_clip;
+    QRegion* m_touched = nullptr;
 };

@@ -47,15 +47,21 @@ void TextPainter::DrawInRect(QPainter& painter, const QFont& font, ColorRef colo
     painter.restore();
 }
 
-void TextPainter::DrawAt(QPainter& painter, const QFont& font, ColorRef colour, int x, int y,
-                         std::string_view text) {
+// The background box and the glyphs' ink, which may stick out of it, with a
+// pixel around for antialiasing.
+QRect TextPainter::DrawAt(QPainter& painter, const QFont& font, ColorRef colour, int x, int y,
+                          std::string_view text) {
     painter.save();
     Prepare(painter, font, colour);
-    const Size extent = Extent(font, painter.device(), text);
-    painter.drawText(QRect(x, y, extent.cx, extent.cy),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                     ToQString(text));
+    const QString line = ToQString(text);
+    const QFontMetrics metrics(font, painter.device());
+    QRect box;
+    painter.drawText(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, line,
+                     &box);
     painter.restore();
+    const QRect ink = metrics.boundingRect(line).translated(x, y + metrics.ascent());
+    return box.united(ink).adjusted(-1, -1, 1, 1);
 }
 
 Size TextPainter::Extent(const QFont& font, const QPaintDevice* device, std::string_view text) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QFont;
+class QRect;
 class QPaintDevice;
 class QPainter;
 
@@ -25,9 +26,10 @@ public:
     // Text in a rectangle, clipped to it; format combines DT_ flags.
     static void DrawInRect(QPainter& painter, const QFont& font, ColorRef colour,
                            std::string_view text, const Rect& rect, unsigned format);
-    // One line with its top-left corner at (x, y), not clipped.
-    static void DrawAt(QPainter& painter, const QFont& font, ColorRef colour, int x, int y,
-                       std::string_view text);
+    // One line with its top-left corner at (x, y), not clipped; gives back
+    // the area it may have painted.
+    static QRect DrawAt(QPainter& painter, const QFont& font, ColorRef colour, int x, int y,
+                        std::string_view text);
     // Width and height of one line, in the pixels of device (the screen's
     // when device is nullptr).
     static Size Extent(const QFont& font, const QPaintDevice* device, std::string_view text);

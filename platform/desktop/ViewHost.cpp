@@ -80,6 +80,14 @@ void ViewHost::ReleaseFirstPaint() {
     InvalidateAll();
 }
 
+// What a handler drew goes to the screen, and only that: a move changes a
+// pen cell and three counter lines, not the window.
+void ViewHost::ShowTouched() {
+    const QRegion touched = m_client.TakeTouched();
+    if (!touched.isEmpty())
+        update(touched);
+}
+
 void ViewHost::InvalidateAll() {
     m_invalid = QRegion(rect());
     update();
@@ -168,7 +176,7 @@ void ViewHost::keyPressEvent(QKeyEvent* event) {
     }
     qCDebug(lcKeys) << LogLines::kKey.text << vk;
     m_view->OnKeyDown(vk, 1, event->isAutoRepeat() ? 0x4000u : 0u);
-    update();
+    ShowTouched();
 }
 
 void ViewHost::mousePressEvent(QMouseEvent* event) {
@@ -178,7 +186,7 @@ void ViewHost::mousePressEvent(QMouseEvent* event) {
         m_view->OnLButtonDown(MouseFlags(*event), point);
     else if (event->button() == Qt::RightButton)
         m_view->OnRButtonDown(MouseFlags(*event), point);
-    update();
+    ShowTouched();
 }
 
 // The second press of a double click is a double click, not another press:

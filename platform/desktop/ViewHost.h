@@ -13,7 +13,7 @@
 // the window system invalidated it: the whole client when the window is
 // first shown, resized or Repaint() is called, the uncovered part when a
 // dialog closes over it or the window system exposes it. A handler's own
-// drawing is only put on screen.
+// drawing is only put on screen, the part it touched.
 class ViewHost : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +50,7 @@ protected:
 
 private:
     void InvalidateAll();
+    void ShowTouched();
     void WatchWindowExposures();
     void InvalidateUnder(const QWidget* closedWindow);
 
