@@ -1,6 +1,7 @@
 // The floor for start-up figures: an empty maximized Qt Widgets window that
 // reports its first frame the way the game does.
 #include "FirstFrameReport.h"
+#include "LogLines.h"
 #include "Logging.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ protected:
         if (m_painted)
             return;
         m_painted = true;
-        qCDebug(lcPaint) << "OnDraw" << size();
+        qCDebug(lcPaint) << LogLines::kRepaint.text << size();
         FirstFrameReport::Arm(window()->windowHandle());
     }
 
