@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared steps of the end-to-end tests: a virtual X server (optionally with
 # a window manager), the real game started on it, and ways to look at the screen.
 # Needs: ORLIX (the executable) and ASSETS (the generated artwork folder).
@@ -85,7 +86,8 @@ start_x() { # start_x bare|openbox|icewm|xfwm4|metacity|mutter|kwin
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    DISPLAY=":$(head -n 1 "$WORK/display")"
+    export DISPLAY
     wait_for 10 xprop -root || fail "Xvfb on $DISPLAY does not answer"
     if [ -n "$cmd" ]; then start_wm "$1" "$cmd"; fi
 }
@@ -254,6 +256,7 @@ differing_pixels() { # differing_pixels FILE X Y PICTURE
 # Waits for the game to end and sets GAME_STATUS to its exit status
 # ("still-running" if it did not end). Not in a subshell: only this shell can
 # wait for its child.
+# shellcheck disable=SC2034 # GAME_STATUS is read by the tests that source this
 wait_game_end() {
     local end=$((SECONDS + ${1:-10}))
     GAME_STATUS="still-running"

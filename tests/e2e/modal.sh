@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared steps for the modal boxes: waiting for a box by its caption, seeing
 # it go, and comparing the view before and after. Source after lib.sh.
 # While a box is open, keys go to it with plain `xdotool key`: `press`

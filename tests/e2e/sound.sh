@@ -28,5 +28,5 @@ read -r loud crossings <<< "$(od -An -v -td2 -w2 "$WORK/rec.raw" | awk '
 # 250 ms at 22050 Hz is 5513 samples; the buzz is clipped near half scale,
 # so most of it is loud. 520 Hz over 250 ms gives about 260 sign changes.
 [ "$loud" -gt 3000 ] || fail "recorded only $loud loud samples"
-[ "$crossings" -gt 180 ] && [ "$crossings" -lt 340 ] || fail "$crossings sign changes: not ~520 Hz"
+{ [ "$crossings" -gt 180 ] && [ "$crossings" -lt 340 ]; } || fail "$crossings sign changes: not ~520 Hz"
 echo "sound: ok ($loud loud samples, $crossings sign changes)"

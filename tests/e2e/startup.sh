@@ -23,10 +23,10 @@ grep -m 1 "orlix.window: shown" "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]*
 read -r x y w h <<< "$(window_geometry)"
 read -r l r t b <<< "$(frame_extents)"
 read -r ax ay aw ah <<< "$(work_area)"
-[ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] &&
-    [ $((y + h)) -le $((ay + ah)) ] || fail "window $x,$y ${w}x$h outside the work area $ax,$ay ${aw}x$ah"
-[ $((x - l)) -le "$ax" ] && [ $((y - t)) -le "$ay" ] && [ $((x + w + r)) -ge $((ax + aw)) ] &&
-    [ $((y + h + b)) -ge $((ay + ah)) ] ||
+{ [ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] &&
+    [ $((y + h)) -le $((ay + ah)) ]; } || fail "window $x,$y ${w}x$h outside the work area $ax,$ay ${aw}x$ah"
+{ [ $((x - l)) -le "$ax" ] && [ $((y - t)) -le "$ay" ] && [ $((x + w + r)) -ge $((ax + aw)) ] &&
+    [ $((y + h + b)) -ge $((ay + ah)) ]; } ||
     fail "window $x,$y ${w}x$h in its frame $l,$r,$t,$b does not fill the work area $ax,$ay ${aw}x$ah"
 
 # Neither the title bar nor the window manager's own keys and mouse
@@ -44,7 +44,7 @@ press ctrl+n
 wait_for 5 test "$(paint_sizes | wc -l)" -ge 2 || fail "Ctrl+N did not repaint"
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
-[ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ] || fail "view ${vw}x$vh in a window ${w}x$h"
+{ [ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ]; } || fail "view ${vw}x$vh in a window ${w}x$h"
 kill -0 "$GAME_PID" || fail "the game ended"
 
 read -r ox oy <<< "$(view_origin)"

@@ -18,7 +18,8 @@ weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --wi
 WM_PID=$!
 wait_for 20 grep -q "xserver listening on display" "$WORK/weston.log" ||
     fail "weston did not start: $(tail -n 20 "$WORK/weston.log")"
-export DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
+DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
+export DISPLAY
 
 case $mode in
 native) export QT_QPA_PLATFORM=wayland ;;
@@ -46,7 +47,7 @@ esac
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
 # The compositor's maximized size, less its decoration and the menu bar.
-[ "$vw" -gt 700 ] && [ "$vh" -gt 450 ] || fail "first paint at ${vw}x$vh, not maximized"
+{ [ "$vw" -gt 700 ] && [ "$vh" -gt 450 ]; } || fail "first paint at ${vw}x$vh, not maximized"
 
 kill "$GAME_PID"
 wait_game_end 5
