@@ -39,6 +39,11 @@ fail() {
     exit 1
 }
 
+# The game's log lines that the tests follow, as the program words them:
+# LOG_REPAINT, LOG_KEY and the others that `orlix-testtool log-lines` names.
+log_lines=$("${TESTTOOL:?the test tool}" log-lines) || fail "$TESTTOOL log-lines failed"
+eval "$log_lines"
+
 # wait_for SECONDS COMMAND...: retries the command until it succeeds.
 wait_for() {
     local limit=$1
@@ -138,7 +143,7 @@ start_game() {
     QT_LOGGING_RULES="orlix.*.debug=true" QT_MESSAGE_PATTERN="%{category}: %{message}" \
         "$ORLIX" > "$LOG" 2>&1 &
     GAME_PID=$!
-    wait_for 15 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
+    wait_for 15 grep -qF "$LOG_REPAINT" "$LOG" || fail "no first paint"
     wait_for 10 find_game_window || fail "no window"
     WINDOW=$(cat "$WORK/window")
     sleep 0.5 # let the window manager settle before looking
@@ -146,10 +151,10 @@ start_game() {
 
 # The client size the first paint fixed the layout for: "W H".
 first_paint_size() {
-    grep -m 1 "orlix.paint: OnDraw" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'
+    grep -m 1 -F "$LOG_REPAINT" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'
 }
 
-paint_sizes() { grep "orlix.paint: OnDraw" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'; }
+paint_sizes() { grep -F "$LOG_REPAINT" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'; }
 
 # The game window's own area on the screen: "X Y W H".
 window_geometry() {

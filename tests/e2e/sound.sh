@@ -16,7 +16,7 @@ REC_PID=$!
 KEEP_RUNTIME=1 start_game
 read -r ox oy <<< "$(view_origin)"
 xdotool mousemove $((ox + 37)) $((oy + 20)) click 1 # the gap between two thumbnails
-wait_for 5 grep -q "orlix.sound: wait 136" "$LOG" || fail "no brr asked for"
+wait_for 5 grep -qF "$LOG_SOUND_WAIT 136" "$LOG" || fail "no brr asked for"
 sleep 1.5 # parec loses what it still buffers unless stopped gently
 kill -INT "$REC_PID"
 wait "$REC_PID" || true

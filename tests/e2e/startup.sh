@@ -10,12 +10,12 @@ start_x "$mode"
 start_game
 
 # The window manager told when the window was settled; no time limit ran out.
-grep -q "orlix.window: settled: time limit" "$LOG" && fail "the window manager never settled the window"
+grep -qF "$LOG_SETTLED_LATE" "$LOG" && fail "the window manager never settled the window"
 
 # The window was made at the size it was shown at, not at the toolkit's
 # first 640 x 480 and resized afterwards: that resize would be a request to
 # the window manager, which weston answered by un-maximizing the window.
-grep -m 1 "orlix.window: shown" "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]* 640x480)" &&
+grep -m 1 -F "$LOG_SHOWN " "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]* 640x480)" &&
     fail "the window was made at 640 x 480 and resized afterwards"
 
 # The window fills the work area: it lies inside it, and its frame (if the
@@ -72,5 +72,6 @@ bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
 [ "$(pixel "$shot" $((ox + bl + 2)) $((oy + bt + 248)))" = "0,255,0" ] || fail "no green beside it"
 [ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq $((495 * 4)) ] ||
     fail "the board does not hold the Triangle"
-tail -n +$((seen + 1)) "$LOG" | grep -q "orlix.sound" && fail "a successful selection made a sound"
+tail -n +$((seen + 1)) "$LOG" | grep -qF -e "$LOG_SOUND_ASYNC" -e "$LOG_SOUND_WAIT" &&
+    fail "a successful selection made a sound"
 echo "startup ($mode): ok"

@@ -20,7 +20,7 @@ line_shows() { # line_shows TEXT TOP
     [ "$(differing_pixels "$(game_screenshot line-check)" $((ox + bl)) $((oy + bt + $2)) \
         "$WORK/line.png")" = 0 ]
 }
-arrow_keys_handled() { grep -cE 'orlix.keys: OnKeyDown (37|38|39|40)$' "$LOG"; }
+arrow_keys_handled() { grep -cE "^$LOG_KEY (37|38|39|40)\$" "$LOG"; }
 
 mapfile -t keys < <("$TESTTOOL" keys 1)
 [ ${#keys[@]} -eq 495 ] || fail "the perfect trace has ${#keys[@]} moves, not 495"
@@ -32,7 +32,7 @@ wait_for 10 line_shows "Move Count: 201" -47 || fail "the 200 moves are not show
 
 # Nothing but a move changes the game.
 midgame=$(settled_view midgame)
-moves_before=$(grep -c 'orlix.sound: async' "$LOG")
+moves_before=$(grep -cF "$LOG_SOUND_ASYNC" "$LOG")
 press F1
 wait_modal 'O\.R\.L\.I\.X\.'
 xdotool key Return
@@ -52,8 +52,8 @@ press shift a Home
 xdotool mousemove $((ox + 53)) $((oy + 20)) click 1 # another outline: refused
 xdotool mousemove $((ox + 150)) $((oy + 300)) click 3 # right click off the board
 view_back_to "$midgame" kept || fail "the game in progress changed"
-[ "$(grep -c 'orlix.sound: async' "$LOG")" -eq "$moves_before" ] || fail "a move was made"
-refusals=$(grep -c 'orlix.sound: wait 136' "$LOG")
+[ "$(grep -cF "$LOG_SOUND_ASYNC" "$LOG")" -eq "$moves_before" ] || fail "a move was made"
+refusals=$(grep -cF "$LOG_SOUND_WAIT 136" "$LOG")
 [ "$refusals" -ge 5 ] || fail "only $refusals refusals"
 
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
@@ -67,19 +67,19 @@ done
 shot=$(game_screenshot finished)
 [ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq 0 ] ||
     fail "green is left on the board"
-[ "$(grep -c 'orlix.sound: wait' "$LOG")" -eq "$refusals" ] || fail "a move was refused"
+[ "$(grep -cF "$LOG_SOUND_WAIT" "$LOG")" -eq "$refusals" ] || fail "a move was refused"
 
 # F2: the score is in the Triangle's newest field, the others are empty.
 title_before=$(xdotool getwindowname "$WINDOW")
 paints=$(paint_sizes | wc -l)
 press F2
 wait_modal 'Scores by Image.*'
-grep -q "orlix.dialogs: field 1001 '100' at" "$LOG" || fail "field 1001 does not hold 100"
+grep -qF "$LOG_SCORE_FIELD 1001 '100' at" "$LOG" || fail "field 1001 does not hold 100"
 dx=$(xwininfo -id "$MODAL" | sed -n 's/^ *Absolute upper-left X: *//p')
 dy=$(xwininfo -id "$MODAL" | sed -n 's/^ *Absolute upper-left Y: *//p')
 ink() { # ink FIELD-ID: dark pixels inside the field's frame
     local r x y w h
-    r=$(grep -m 1 "orlix.dialogs: field $1 " "$LOG" |
+    r=$(grep -m 1 -F "$LOG_SCORE_FIELD $1 " "$LOG" |
         sed -E 's/.*QRect\(([0-9]+),([0-9]+) ([0-9]+)x([0-9]+)\).*/\1 \2 \3 \4/')
     read -r x y w h <<< "$r"
     convert "$shot" -crop "$((w - 6))x$((h - 6))+$((dx + x + 3))+$((dy + y + 3))" +repage \

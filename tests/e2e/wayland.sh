@@ -32,16 +32,16 @@ export XDG_CONFIG_HOME="$WORK/config"
 QT_LOGGING_RULES="orlix.*.debug=true" QT_MESSAGE_PATTERN="%{category}: %{message}" \
     "$ORLIX" > "$LOG" 2>&1 &
 GAME_PID=$!
-wait_for 20 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
+wait_for 20 grep -qF "$LOG_REPAINT" "$LOG" || fail "no first paint"
 sleep 3 # anything the compositor still does to the window has been done by now
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
 
-platform=$(sed -n 's/^orlix.window: platform "\(.*\)"$/\1/p' "$LOG")
+platform=$(sed -n "s/^$LOG_PLATFORM \"\(.*\)\"\$/\1/p" "$LOG")
 case $mode in
 native) [ "$platform" = wayland ] || fail "platform $platform, not wayland" ;;
 *)
     [ "$platform" = xcb ] || fail "platform $platform, not xcb"
-    grep -q "orlix.window: settled: time limit" "$LOG" && fail "weston never settled the window"
+    grep -qF "$LOG_SETTLED_LATE" "$LOG" && fail "weston never settled the window"
     ;;
 esac
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
