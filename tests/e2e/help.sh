@@ -28,8 +28,8 @@ xdotool key Escape
 wait_modal_gone 'About O\.R\.L\.I\.X\.'
 view_back_to "$before" after-about || fail "the view changed after About"
 
-moves=$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG")
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 press Left
-wait_for 5 test "$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG")" -gt "$moves" ||
+wait_for 5 count_is -gt "$moves" log_count "$LOG_SOUND_ASYNC 130" ||
     fail "the game no longer takes moves"
 echo "help: ok"

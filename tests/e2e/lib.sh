@@ -55,6 +55,17 @@ wait_for() {
     done
 }
 
+# How many lines of the game's log hold these words.
+log_count() { grep -cF -- "$1" "$LOG" || true; }
+
+# count_is OP N COMMAND...: whether the number the command prints is OP N
+# (OP as test's: -eq, -ge, -gt). For wait_for, which runs it anew each
+# time: `wait_for 5 test "$(...)" -ge N` would count once and wait for nothing.
+count_is() {
+    local n
+    n=$("${@:3}") && test "$n" "$1" "$2"
+}
+
 # A test that cannot run here (a window manager not installed, or one that
 # cannot run on a virtual X server) ends with this status, which CTest counts
 # as skipped, never as passed.

@@ -91,7 +91,7 @@ start_tracing() {
     wait_for 10 view_differs_from "$strip" chosen || fail "the click chose no outline"
     press Right Right Right
     # Moves sound the click; in any other phase the keys would sound the brr.
-    wait_for 5 test "$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG")" -ge 3 || fail "no game under way"
+    wait_for 5 count_is -ge 3 log_count "$LOG_SOUND_ASYNC 130" || fail "no game under way"
 }
 
 visible_windows() { xdotool search --onlyvisible --classname orlix 2>/dev/null | wc -l; }
@@ -101,5 +101,5 @@ open_menu() { # open_menu alt+LETTER
     local before
     before=$(visible_windows)
     press "$1"
-    wait_for 10 test "$(visible_windows)" -gt "$before" || fail "$1 opened no menu"
+    wait_for 10 count_is -gt "$before" visible_windows || fail "$1 opened no menu"
 }

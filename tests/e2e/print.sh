@@ -51,8 +51,8 @@ sleep 1
 [ ! -e "$WORK/print.pdf" ] || fail "a print cancelled from the menu wrote a file"
 
 # The game goes on: the next move reaches it and sounds.
-moves=$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG")
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 press Left
-wait_for 5 test "$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG")" -gt "$moves" ||
+wait_for 5 count_is -gt "$moves" log_count "$LOG_SOUND_ASYNC 130" ||
     fail "the game no longer takes moves"
 echo "print: ok"

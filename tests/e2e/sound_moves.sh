@@ -16,7 +16,7 @@ xdotool windowfocus --sync "$WINDOW" keydown Right sleep 1.2 keyup Right
 sleep 0.5
 stop_recording
 
-moves=$(grep -cF "$LOG_SOUND_ASYNC 130" "$LOG" || true)
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 [ "$moves" -ge 25 ] || fail "only $moves moves played a sound"
 # Clicks may follow each other closely: each has 219 samples, the last ~140 quiet.
 sounds_in_recording 300 40 > "$WORK/clicks"

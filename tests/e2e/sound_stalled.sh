@@ -17,10 +17,10 @@ xdotool windowfocus --sync "$WINDOW"
 started=$SECONDS
 xdotool key --delay 20 Left Up Right Down Left Up Right Down
 # Eight brrs take two seconds; a server that holds the game takes 30 s each.
-wait_for 20 sh -c "[ \$(grep -cF '$LOG_KEY' '$LOG') -ge 8 ]" ||
+wait_for 20 count_is -ge 8 log_count "$LOG_KEY" ||
     fail "the keys were not handled in time"
 echo "8 refused keys handled in about $((SECONDS - started)) s"
-[ "$(grep -cF "$LOG_SOUND_WAIT 136" "$LOG")" -eq 8 ] || fail "not every key asked for a brr"
+[ "$(log_count "$LOG_SOUND_WAIT 136")" -eq 8 ] || fail "not every key asked for a brr"
 press alt+F4
 wait_game_end 10
 [ "$GAME_STATUS" = 0 ] || fail "quitting gave status $GAME_STATUS"

@@ -41,7 +41,7 @@ fi
 # The first paint's layout is the final one: a forced repaint (Ctrl+N) sees
 # the same client size, and the game goes on.
 press ctrl+n
-wait_for 5 test "$(paint_sizes | wc -l)" -ge 2 || fail "Ctrl+N did not repaint"
+wait_for 5 count_is -ge 2 log_count "$LOG_REPAINT" || fail "Ctrl+N did not repaint"
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
 { [ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ]; } || fail "view ${vw}x$vh in a window ${w}x$h"
