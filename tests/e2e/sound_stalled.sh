@@ -10,7 +10,8 @@ start_x bare
 [ "$mode" = stalled ] && start_pulse
 start_game
 if [ "$mode" = stalled ]; then
-    grep -qF "$LOG_OUTPUT_OPEN" "$LOG" || fail "the game found no sound server"
+    # The output opens after the first paint, in its own time.
+    wait_for 10 grep -qF "$LOG_OUTPUT_OPEN" "$LOG" || fail "the game found no sound server"
     kill -STOP "$PULSE_PID"
 fi
 xdotool windowfocus --sync "$WINDOW"
