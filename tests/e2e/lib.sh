@@ -145,7 +145,8 @@ find_game_window() {
     [ -s "$WORK/window" ]
 }
 
-start_game() {
+# The game started in the background, its log lines on.
+launch_game() {
     export XDG_CONFIG_HOME="$WORK/config"
     if [ -z "${KEEP_RUNTIME:-}" ]; then # a sound test keeps its audio server's
         export XDG_RUNTIME_DIR="$WORK/runtime"
@@ -154,10 +155,45 @@ start_game() {
     QT_LOGGING_RULES="orlix.*.debug=true" QT_MESSAGE_PATTERN="%{category}: %{message}" \
         "$ORLIX" > "$LOG" 2>&1 &
     GAME_PID=$!
-    wait_for 15 grep -qF "$LOG_REPAINT" "$LOG" || fail "no first paint"
+}
+
+# The size of the game's window is fixed once its layout is: its size hints
+# then give the same minimum and maximum.
+size_fixed() {
+    local hints min max
+    hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS) || return 1
+    min=$(sed -n 's/.*program specified minimum size: //p' <<< "$hints")
+    max=$(sed -n 's/.*program specified maximum size: //p' <<< "$hints")
+    [ -n "$min" ] && [ "$min" = "$max" ]
+}
+
+# Sets WINDOW and waits until the window is where it stays. The game fixes
+# its size after the first paint, and the window manager answers that in
+# its own time without telling when it has: the window is at rest once its
+# place and size are the same at three looks in a row.
+wait_window_placed() {
     wait_for 10 find_game_window || fail "no window"
     WINDOW=$(cat "$WORK/window")
-    sleep 0.5 # let the window manager settle before looking
+    wait_for 10 size_fixed ||
+        fail "the window's size was never fixed: $(xprop -id "$WINDOW" WM_NORMAL_HINTS)"
+    local seen="" now same=0 end=$((SECONDS + 10))
+    while [ $same -lt 2 ]; do
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
+        [ $SECONDS -lt $end ] || fail "the window does not come to rest: $seen, $now"
+        sleep 0.1
+        now=$(window_geometry)
+        if [ "$now" = "$seen" ]; then same=$((same + 1)); else seen=$now same=0; fi
+    done
+}
+
+# The game on the display, ready for a player: the window manager has
+# settled its window (a time limit that ran out says so in a warning), the
+# first paint is done, and the window is where it stays.
+start_game() {
+    launch_game
+    wait_for 15 grep -qF "$LOG_SETTLED" "$LOG" || fail "the window was never settled"
+    wait_for 10 grep -qF "$LOG_REPAINT" "$LOG" || fail "no first paint"
+    wait_window_placed
 }
 
 # The client size the first paint fixed the layout for: "W H".

@@ -64,14 +64,13 @@ done
 # game and buzzed: only what the click does counts.)
 seen=$(wc -l < "$LOG")
 xdotool mousemove $((ox + 20)) $((oy + 20)) click 1
-sleep 0.5
-shot=$(screenshot tracing)
 bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
+board_green() { count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0; }
+triangle_shown() { shot=$(screenshot tracing); [ "$(board_green)" -eq $((495 * 4)) ]; }
+wait_for 10 triangle_shown || fail "the board does not hold the Triangle: $(board_green) green pixels"
 [ "$(pixel "$shot" $((ox + bl)) $((oy + bt + 248)))" = "0,0,0" ] || fail "no start dot"
 [ "$(pixel "$shot" $((ox + bl + 1)) $((oy + bt + 249)))" = "0,0,0" ] || fail "start dot not 2x2"
 [ "$(pixel "$shot" $((ox + bl + 2)) $((oy + bt + 248)))" = "0,255,0" ] || fail "no green beside it"
-[ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq $((495 * 4)) ] ||
-    fail "the board does not hold the Triangle"
 tail -n +$((seen + 1)) "$LOG" | grep -qF -e "$LOG_SOUND_ASYNC" -e "$LOG_SOUND_WAIT" &&
     fail "a successful selection made a sound"
 echo "startup ($mode): ok"
