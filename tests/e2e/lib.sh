@@ -228,7 +228,10 @@ work_area() {
 # move and resize of metacity and xfwm4 (Alt+F7, Alt+F8, then arrows, and a
 # click to end it: where the window manager refuses, the Alt of those keys
 # opens the game's menu bar, and a click closes it where Return would
-# choose a menu entry).
+# choose a menu entry). What counts is that nothing moved, which no event
+# tells: the pauses let the window manager act on each gesture before the
+# next (and tell the drag from the double click), and the last one gives a
+# move time to show, and the game time to move the window back.
 try_to_move_and_resize() { # try_to_move_and_resize TITLE_BAR_BOTTOM
     local title=$(($1 / 2))
     xdotool mousemove 400 "$title" mousedown 1 mousemove 300 150 mousemove 200 300 mouseup 1
@@ -269,6 +272,18 @@ view_origin() {
 press() {
     xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
     xdotool key --delay 60 "$@"
+}
+
+# Waits until the game has handled all the input sent to it before, and
+# finished what that input began (a brr it waits for, a dialog's work): a
+# lone Ctrl, which the game takes in every phase and does nothing with,
+# reaches its key log only after that. Not while a box or menu is open.
+ctrl_presses() { grep -cFx "$LOG_KEY 17" "$LOG" || true; }
+game_caught_up() {
+    local before
+    before=$(ctrl_presses)
+    press ctrl
+    wait_for 30 count_is -gt "$before" ctrl_presses || fail "the game did not take a Ctrl press"
 }
 
 screenshot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }

@@ -96,6 +96,17 @@ start_tracing() {
 
 visible_windows() { xdotool search --onlyvisible --classname orlix 2>/dev/null | wc -l; }
 
+# The game's open menus and boxes: its visible windows but the main one.
+popups() {
+    xdotool search --onlyvisible --classname orlix 2>/dev/null | grep -vx "$WINDOW" | sort || true
+}
+no_popups() { [ -z "$(popups)" ]; }
+popups_other_than() { # popups_other_than LIST: another one shows instead
+    local now
+    now=$(popups)
+    [ -n "$now" ] && [ "$now" != "$1" ]
+}
+
 # Opens a menu of the menu bar with its Alt key and waits for it to show.
 open_menu() { # open_menu alt+LETTER
     local before

@@ -17,7 +17,8 @@ bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
 # (a few rows of margin: the logical height may have rounded by one)
 green=""
 scaled_triangle_shown() {
-    green=$(count_colour "$(screenshot scaled)" $((wx + 2 * bl)) $((oy + 2 * bt - 4)) 500 508 0,255,0)
+    green=$(count_colour "$(screenshot scaled)" $((wx + 2 * bl)) $((oy + 2 * bt - 4)) 500 508 \
+        0,255,0)
     [ "$green" -eq $((495 * 4 * 4)) ]
 }
 wait_for 10 scaled_triangle_shown || fail "$green pure green pixels, not the scaled Triangle"

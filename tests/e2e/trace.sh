@@ -43,10 +43,11 @@ xdotool key Escape
 wait_modal_gone 'Scores by Image.*'
 press ctrl+n
 open_menu alt+f
+file_menu=$(popups)
 xdotool key Right # on to the Help menu
-sleep 0.3
+wait_for 10 popups_other_than "$file_menu" || fail "Right did not go on to the Help menu"
 xdotool key Escape # closes the menu; the second leaves the menu bar, or is refused
-sleep 0.3
+wait_for 10 no_popups || fail "Escape did not close the Help menu"
 xdotool key Escape
 press shift a Home
 xdotool mousemove $((ox + 53)) $((oy + 20)) click 1 # another outline: refused
@@ -71,6 +72,7 @@ shot=$(game_screenshot finished)
 
 # F2: the score is in the Triangle's newest field, the others are empty.
 title_before=$(xdotool getwindowname "$WINDOW")
+title_read_at=$(date +%s)
 paints=$(paint_sizes | wc -l)
 press F2
 wait_modal 'Scores by Image.*'
@@ -90,8 +92,10 @@ wait_for 10 shot_has_score || fail "the Triangle's newest field shows nothing"
 [ "$(ink 1002)" -eq 0 ] || fail "the Circle's newest field is not empty"
 [ "$(ink 1004)" -eq 0 ] || fail "the Triangle's older field is not empty"
 
-# Esc closes it; the game repaints what it covered, with a new time.
-sleep 1.1
+# Esc closes it; the game repaints what it covered, with a new time: the
+# title's clock shows seconds, so a new one must have begun.
+clock_moved_on() { [ "$(date +%s)" -gt "$title_read_at" ]; }
+wait_for 5 clock_moved_on
 xdotool key Escape
 wait_modal_gone 'Scores by Image.*'
 wait_for 5 count_is -gt "$paints" log_count "$LOG_REPAINT" || fail "no repaint after the dialog"
