@@ -162,8 +162,8 @@ launch_game() {
 size_fixed() {
     local hints min max
     hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS) || return 1
-    min=$(sed -n 's/.*program specified minimum size: //p' <<< "$hints")
-    max=$(sed -n 's/.*program specified maximum size: //p' <<< "$hints")
+    min=$(sed -n 's/.* minimum size: //p' <<< "$hints")
+    max=$(sed -n 's/.* maximum size: //p' <<< "$hints")
     [ -n "$min" ] && [ "$min" = "$max" ]
 }
 
