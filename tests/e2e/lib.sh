@@ -176,7 +176,7 @@ wait_window_placed() {
     WINDOW=$(cat "$WORK/window")
     wait_for 10 size_fixed ||
         fail "the window's size was never fixed: $(xprop -id "$WINDOW" WM_NORMAL_HINTS)"
-    local seen="" now same=0 end=$((SECONDS + 10))
+    local seen="" now="" same=0 end=$((SECONDS + 10))
     while [ $same -lt 2 ]; do
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
         [ $SECONDS -lt $end ] || fail "the window does not come to rest: $seen, $now"

@@ -95,7 +95,7 @@ wait_for 10 shot_has_score || fail "the Triangle's newest field shows nothing"
 # Esc closes it; the game repaints what it covered, with a new time: the
 # title's clock shows seconds, so a new one must have begun.
 clock_moved_on() { [ "$(date +%s)" -gt "$title_read_at" ]; }
-wait_for 5 clock_moved_on
+wait_for 5 clock_moved_on || fail "the clock stands still"
 xdotool key Escape
 wait_modal_gone 'Scores by Image.*'
 wait_for 5 count_is -gt "$paints" log_count "$LOG_REPAINT" || fail "no repaint after the dialog"
