@@ -38,7 +38,8 @@ start_display() {
     pids+=($!)
     exec 3>&-
     until [ -s "$fifo" ]; do sleep 0.05; done
-    export DISPLAY=":$(head -n 1 "$fifo")"
+    DISPLAY=":$(head -n 1 "$fifo")"
+    export DISPLAY
 }
 
 start_window_manager() {

@@ -3,6 +3,7 @@
 # layout no longer fits), File > Exit through the menu, and Alt+F4.
 # Usage: exit.sh bare|openbox|icewm|xfwm4|metacity|mutter|kwin
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/modal.sh"
 mode=${1:?which window manager, or bare}
 start_x "$mode"
 
@@ -24,9 +25,8 @@ else
 fi
 
 start_game
-press alt+f
-sleep 0.5
-press x
+open_menu alt+f
+xdotool key x
 wait_game_end 10
 [ "$GAME_STATUS" = 0 ] || fail "after File > Exit: status $GAME_STATUS"
 

@@ -12,7 +12,7 @@ before=$(settled_view before)
 
 press F1
 wait_modal 'O\.R\.L\.I\.X\.'
-grep -q "orlix.dialogs: message box" "$LOG" || fail "F1 showed no message box"
+grep -qF "$LOG_MESSAGE_BOX" "$LOG" || fail "F1 showed no message box"
 on_screen "$MODAL" || fail "the instructions box does not fit the screen: $(xwininfo -id "$MODAL")"
 screenshot instructions >/dev/null
 xdotool key Return
@@ -28,8 +28,8 @@ xdotool key Escape
 wait_modal_gone 'About O\.R\.L\.I\.X\.'
 view_back_to "$before" after-about || fail "the view changed after About"
 
-moves=$(grep -c 'orlix.sound: async 130' "$LOG")
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 press Left
-wait_for 5 test "$(grep -c 'orlix.sound: async 130' "$LOG")" -gt "$moves" ||
+wait_for 5 count_is -gt "$moves" log_count "$LOG_SOUND_ASYNC 130" ||
     fail "the game no longer takes moves"
 echo "help: ok"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared steps of the end-to-end tests: a virtual X server (optionally with
 # a window manager), the real game started on it, and ways to look at the screen.
 # Needs: ORLIX (the executable) and ASSETS (the generated artwork folder).
@@ -38,6 +39,11 @@ fail() {
     exit 1
 }
 
+# The game's log lines that the tests follow, as the program words them:
+# LOG_REPAINT, LOG_KEY and the others that `orlix-testtool log-lines` names.
+log_lines=$("${TESTTOOL:?the test tool}" log-lines) || fail "$TESTTOOL log-lines failed"
+eval "$log_lines"
+
 # wait_for SECONDS COMMAND...: retries the command until it succeeds.
 wait_for() {
     local limit=$1
@@ -47,6 +53,17 @@ wait_for() {
         [ $SECONDS -lt $end ] || return 1
         sleep 0.1
     done
+}
+
+# How many lines of the game's log hold these words.
+log_count() { grep -cF -- "$1" "$LOG" || true; }
+
+# count_is OP N COMMAND...: whether the number the command prints is OP N
+# (OP as test's: -eq, -ge, -gt). For wait_for, which runs it anew each
+# time: `wait_for 5 test "$(...)" -ge N` would count once and wait for nothing.
+count_is() {
+    local n
+    n=$("${@:3}") && test "$n" "$1" "$2"
 }
 
 # A test that cannot run here (a window manager not installed, or one that
@@ -85,7 +102,8 @@ start_x() { # start_x bare|openbox|icewm|xfwm4|metacity|mutter|kwin
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    DISPLAY=":$(head -n 1 "$WORK/display")"
+    export DISPLAY
     wait_for 10 xprop -root || fail "Xvfb on $DISPLAY does not answer"
     if [ -n "$cmd" ]; then start_wm "$1" "$cmd"; fi
 }
@@ -127,7 +145,8 @@ find_game_window() {
     [ -s "$WORK/window" ]
 }
 
-start_game() {
+# The game started in the background, its log lines on.
+launch_game() {
     export XDG_CONFIG_HOME="$WORK/config"
     if [ -z "${KEEP_RUNTIME:-}" ]; then # a sound test keeps its audio server's
         export XDG_RUNTIME_DIR="$WORK/runtime"
@@ -136,18 +155,53 @@ start_game() {
     QT_LOGGING_RULES="orlix.*.debug=true" QT_MESSAGE_PATTERN="%{category}: %{message}" \
         "$ORLIX" > "$LOG" 2>&1 &
     GAME_PID=$!
-    wait_for 15 grep -q "orlix.paint: OnDraw" "$LOG" || fail "no first paint"
+}
+
+# The size of the game's window is fixed once its layout is: its size hints
+# then give the same minimum and maximum.
+size_fixed() {
+    local hints min max
+    hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS) || return 1
+    min=$(sed -n 's/.* minimum size: //p' <<< "$hints")
+    max=$(sed -n 's/.* maximum size: //p' <<< "$hints")
+    [ -n "$min" ] && [ "$min" = "$max" ]
+}
+
+# Sets WINDOW and waits until the window is where it stays. The game fixes
+# its size after the first paint, and the window manager answers that in
+# its own time without telling when it has: the window is at rest once its
+# place and size are the same at three looks in a row.
+wait_window_placed() {
     wait_for 10 find_game_window || fail "no window"
     WINDOW=$(cat "$WORK/window")
-    sleep 0.5 # let the window manager settle before looking
+    wait_for 10 size_fixed ||
+        fail "the window's size was never fixed: $(xprop -id "$WINDOW" WM_NORMAL_HINTS)"
+    local seen="" now="" same=0 end=$((SECONDS + 10))
+    while [ $same -lt 2 ]; do
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up"
+        [ $SECONDS -lt $end ] || fail "the window does not come to rest: $seen, $now"
+        sleep 0.1
+        now=$(window_geometry)
+        if [ "$now" = "$seen" ]; then same=$((same + 1)); else seen=$now same=0; fi
+    done
+}
+
+# The game on the display, ready for a player: the window manager has
+# settled its window (a time limit that ran out says so in a warning), the
+# first paint is done, and the window is where it stays.
+start_game() {
+    launch_game
+    wait_for 15 grep -qF "$LOG_SETTLED" "$LOG" || fail "the window was never settled"
+    wait_for 10 grep -qF "$LOG_REPAINT" "$LOG" || fail "no first paint"
+    wait_window_placed
 }
 
 # The client size the first paint fixed the layout for: "W H".
 first_paint_size() {
-    grep -m 1 "orlix.paint: OnDraw" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'
+    grep -m 1 -F "$LOG_REPAINT" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'
 }
 
-paint_sizes() { grep "orlix.paint: OnDraw" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'; }
+paint_sizes() { grep -F "$LOG_REPAINT" "$LOG" | sed -E 's/.*QSize\(([0-9]+), ([0-9]+)\).*/\1 \2/'; }
 
 # The game window's own area on the screen: "X Y W H".
 window_geometry() {
@@ -174,7 +228,10 @@ work_area() {
 # move and resize of metacity and xfwm4 (Alt+F7, Alt+F8, then arrows, and a
 # click to end it: where the window manager refuses, the Alt of those keys
 # opens the game's menu bar, and a click closes it where Return would
-# choose a menu entry).
+# choose a menu entry). What counts is that nothing moved, which no event
+# tells: the pauses let the window manager act on each gesture before the
+# next (and tell the drag from the double click), and the last one gives a
+# move time to show, and the game time to move the window back.
 try_to_move_and_resize() { # try_to_move_and_resize TITLE_BAR_BOTTOM
     local title=$(($1 / 2))
     xdotool mousemove 400 "$title" mousedown 1 mousemove 300 150 mousemove 200 300 mouseup 1
@@ -217,6 +274,18 @@ press() {
     xdotool key --delay 60 "$@"
 }
 
+# Waits until the game has handled all the input sent to it before, and
+# finished what that input began (a brr it waits for, a dialog's work): a
+# lone Ctrl, which the game takes in every phase and does nothing with,
+# reaches its key log only after that. Not while a box or menu is open.
+ctrl_presses() { grep -cFx "$LOG_KEY 17" "$LOG" || true; }
+game_caught_up() {
+    local before
+    before=$(ctrl_presses)
+    press ctrl
+    wait_for 30 count_is -gt "$before" ctrl_presses || fail "the game did not take a Ctrl press"
+}
+
 screenshot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
 
 # The game's window as the game drew it, placed where it stands on a
@@ -254,6 +323,7 @@ differing_pixels() { # differing_pixels FILE X Y PICTURE
 # Waits for the game to end and sets GAME_STATUS to its exit status
 # ("still-running" if it did not end). Not in a subshell: only this shell can
 # wait for its child.
+# shellcheck disable=SC2034 # GAME_STATUS is read by the tests that source this
 wait_game_end() {
     local end=$((SECONDS + ${1:-10}))
     GAME_STATUS="still-running"

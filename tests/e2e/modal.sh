@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared steps for the modal boxes: waiting for a box by its caption, seeing
 # it go, and comparing the view before and after. Source after lib.sh.
 # While a box is open, keys go to it with plain `xdotool key`: `press`
@@ -90,15 +91,26 @@ start_tracing() {
     wait_for 10 view_differs_from "$strip" chosen || fail "the click chose no outline"
     press Right Right Right
     # Moves sound the click; in any other phase the keys would sound the brr.
-    wait_for 5 test "$(grep -c 'orlix.sound: async 130' "$LOG")" -ge 3 || fail "no game under way"
+    wait_for 5 count_is -ge 3 log_count "$LOG_SOUND_ASYNC 130" || fail "no game under way"
 }
 
 visible_windows() { xdotool search --onlyvisible --classname orlix 2>/dev/null | wc -l; }
+
+# The game's open menus and boxes: its visible windows but the main one.
+popups() {
+    xdotool search --onlyvisible --classname orlix 2>/dev/null | grep -vx "$WINDOW" | sort || true
+}
+no_popups() { [ -z "$(popups)" ]; }
+popups_other_than() { # popups_other_than LIST: another one shows instead
+    local now
+    now=$(popups)
+    [ -n "$now" ] && [ "$now" != "$1" ]
+}
 
 # Opens a menu of the menu bar with its Alt key and waits for it to show.
 open_menu() { # open_menu alt+LETTER
     local before
     before=$(visible_windows)
     press "$1"
-    wait_for 10 test "$(visible_windows)" -gt "$before" || fail "$1 opened no menu"
+    wait_for 10 count_is -gt "$before" visible_windows || fail "$1 opened no menu"
 }

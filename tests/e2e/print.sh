@@ -37,7 +37,7 @@ press ctrl+p
 wait_modal "Print"
 xdotool key Escape
 wait_modal_gone "Print"
-sleep 1
+game_caught_up # a print would be written by now
 [ ! -e "$WORK/print.pdf" ] || fail "a cancelled print wrote a file"
 view_back_to "$before" after-cancel || fail "the view changed after cancelling"
 
@@ -47,12 +47,12 @@ xdotool key p
 wait_modal "Print"
 xdotool key Escape
 wait_modal_gone "Print"
-sleep 1
+game_caught_up
 [ ! -e "$WORK/print.pdf" ] || fail "a print cancelled from the menu wrote a file"
 
 # The game goes on: the next move reaches it and sounds.
-moves=$(grep -c 'orlix.sound: async 130' "$LOG")
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 press Left
-wait_for 5 test "$(grep -c 'orlix.sound: async 130' "$LOG")" -gt "$moves" ||
+wait_for 5 count_is -gt "$moves" log_count "$LOG_SOUND_ASYNC 130" ||
     fail "the game no longer takes moves"
 echo "print: ok"

@@ -2,31 +2,20 @@
 # The brr really reaches the speakers: with a PulseAudio null sink, a
 # refused click is recorded as a quarter second of loud ~520 Hz buzz.
 source "$(dirname "$0")/lib.sh"
-start_x bare
-export XDG_RUNTIME_DIR="$WORK/pulse-runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-null-sink \
-    --load=module-native-protocol-unix >/dev/null 2>&1 &
-PULSE_PID=$!
-trap 'kill $PULSE_PID 2>/dev/null || true; cleanup' EXIT
-wait_for 10 pactl info || fail "no sound server"
-
-parec --latency-msec=20 -d null.monitor --raw --format=s16le --rate=22050 --channels=1 > "$WORK/rec.raw" &
-REC_PID=$!
-KEEP_RUNTIME=1 start_game
+source "$(dirname "$0")/sound_lib.sh"
+start_recorded_game
 read -r ox oy <<< "$(view_origin)"
 xdotool mousemove $((ox + 37)) $((oy + 20)) click 1 # the gap between two thumbnails
-wait_for 5 grep -q "orlix.sound: wait 136" "$LOG" || fail "no brr asked for"
-sleep 1.5 # parec loses what it still buffers unless stopped gently
-kill -INT "$REC_PID"
-wait "$REC_PID" || true
+wait_for 5 grep -qF "$LOG_SOUND_WAIT 136" "$LOG" || fail "no brr asked for"
+game_caught_up # the brr has had its time
+stop_recording
 
 # Samples louder than a quarter of full scale, and sign changes among them.
-read -r loud crossings <<< "$(od -An -v -td2 -w2 "$WORK/rec.raw" | awk '
+read -r loud crossings <<< "$(od -An -v -td2 -w2 "$REC" | awk '
     { v = $1 + 0; if (v > 8192 || v < -8192) { loud++; s = v > 0; if (n++ && s != last) cross++; last = s } }
     END { print loud + 0, cross + 0 }')"
 # 250 ms at 22050 Hz is 5513 samples; the buzz is clipped near half scale,
 # so most of it is loud. 520 Hz over 250 ms gives about 260 sign changes.
 [ "$loud" -gt 3000 ] || fail "recorded only $loud loud samples"
-[ "$crossings" -gt 180 ] && [ "$crossings" -lt 340 ] || fail "$crossings sign changes: not ~520 Hz"
+{ [ "$crossings" -gt 180 ] && [ "$crossings" -lt 340 ]; } || fail "$crossings sign changes: not ~520 Hz"
 echo "sound: ok ($loud loud samples, $crossings sign changes)"

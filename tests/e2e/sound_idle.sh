@@ -9,14 +9,14 @@ streams() { pactl list short sink-inputs | wc -l; }
 read -r ox oy <<< "$(view_origin)"
 xdotool mousemove $((ox + 20)) $((oy + 20)) click 1 # the Triangle: the pen starts bottom left
 press Right
-wait_for 5 grep -q "orlix.sound: async 130" "$LOG" || fail "no first move"
+wait_for 5 grep -qF "$LOG_SOUND_ASYNC 130" "$LOG" || fail "no first move"
 [ "$(streams)" -eq 1 ] || fail "no stream while the game plays"
-wait_for 10 grep -q "orlix.audio: output closed after a silence" "$LOG" ||
+wait_for 10 grep -qF "$LOG_OUTPUT_IDLE" "$LOG" ||
     fail "the stream stayed open through the silence"
-wait_for 5 test "$(streams)" -eq 0 || fail "the server still has the game's stream"
+wait_for 5 count_is -eq 0 streams || fail "the server still has the game's stream"
 press Right
-wait_for 5 test "$(grep -c "orlix.sound: async 130" "$LOG")" -eq 2 || fail "no second move"
-wait_for 5 test "$(streams)" -eq 1 || fail "the next sound did not open the stream again"
+wait_for 5 count_is -eq 2 log_count "$LOG_SOUND_ASYNC 130" || fail "no second move"
+wait_for 5 count_is -eq 1 streams || fail "the next sound did not open the stream again"
 stop_recording
 
 sounds_in_recording 300 40 > "$WORK/clicks"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sound steps of the end-to-end tests: a PulseAudio server with a null sink
 # that the game plays to, a recording of what reaches that sink, and the
 # sounds found in the recording. Source after lib.sh.

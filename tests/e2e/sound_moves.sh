@@ -7,16 +7,18 @@ source "$(dirname "$0")/sound_lib.sh"
 start_recorded_game
 read -r ox oy <<< "$(view_origin)"
 xdotool mousemove $((ox + 20)) $((oy + 20)) click 1 # the Triangle: the pen starts bottom left
-sleep 0.5
+# The game takes the click before the keys: it gets them in that order.
 press Right Right Right Right Right
-sleep 0.5
-# Auto-repeat as the X server makes it, about 30 moves a second.
+wait_for 5 count_is -ge 5 log_count "$LOG_SOUND_ASYNC 130" ||
+    fail "the first five moves were not made"
+# Auto-repeat as the X server makes it, about 30 moves a second, for as
+# long as the key is held.
 xset r rate 200 30
 xdotool windowfocus --sync "$WINDOW" keydown Right sleep 1.2 keyup Right
-sleep 0.5
+game_caught_up
 stop_recording
 
-moves=$(grep -c "orlix.sound: async 130" "$LOG" || true)
+moves=$(log_count "$LOG_SOUND_ASYNC 130")
 [ "$moves" -ge 25 ] || fail "only $moves moves played a sound"
 # Clicks may follow each other closely: each has 219 samples, the last ~140 quiet.
 sounds_in_recording 300 40 > "$WORK/clicks"

@@ -10,12 +10,12 @@ start_x "$mode"
 start_game
 
 # The window manager told when the window was settled; no time limit ran out.
-grep -q "orlix.window: settled: time limit" "$LOG" && fail "the window manager never settled the window"
+grep -qF "$LOG_SETTLED_LATE" "$LOG" && fail "the window manager never settled the window"
 
 # The window was made at the size it was shown at, not at the toolkit's
 # first 640 x 480 and resized afterwards: that resize would be a request to
 # the window manager, which weston answered by un-maximizing the window.
-grep -m 1 "orlix.window: shown" "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]* 640x480)" &&
+grep -m 1 -F "$LOG_SHOWN " "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]* 640x480)" &&
     fail "the window was made at 640 x 480 and resized afterwards"
 
 # The window fills the work area: it lies inside it, and its frame (if the
@@ -23,10 +23,10 @@ grep -m 1 "orlix.window: shown" "$LOG" | grep -q "client QRect(-*[0-9]*,-*[0-9]*
 read -r x y w h <<< "$(window_geometry)"
 read -r l r t b <<< "$(frame_extents)"
 read -r ax ay aw ah <<< "$(work_area)"
-[ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] &&
-    [ $((y + h)) -le $((ay + ah)) ] || fail "window $x,$y ${w}x$h outside the work area $ax,$ay ${aw}x$ah"
-[ $((x - l)) -le "$ax" ] && [ $((y - t)) -le "$ay" ] && [ $((x + w + r)) -ge $((ax + aw)) ] &&
-    [ $((y + h + b)) -ge $((ay + ah)) ] ||
+{ [ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] &&
+    [ $((y + h)) -le $((ay + ah)) ]; } || fail "window $x,$y ${w}x$h outside the work area $ax,$ay ${aw}x$ah"
+{ [ $((x - l)) -le "$ax" ] && [ $((y - t)) -le "$ay" ] && [ $((x + w + r)) -ge $((ax + aw)) ] &&
+    [ $((y + h + b)) -ge $((ay + ah)) ]; } ||
     fail "window $x,$y ${w}x$h in its frame $l,$r,$t,$b does not fill the work area $ax,$ay ${aw}x$ah"
 
 # Neither the title bar nor the window manager's own keys and mouse
@@ -41,10 +41,10 @@ fi
 # The first paint's layout is the final one: a forced repaint (Ctrl+N) sees
 # the same client size, and the game goes on.
 press ctrl+n
-wait_for 5 test "$(paint_sizes | wc -l)" -ge 2 || fail "Ctrl+N did not repaint"
+wait_for 5 count_is -ge 2 log_count "$LOG_REPAINT" || fail "Ctrl+N did not repaint"
 [ "$(paint_sizes | sort -u | wc -l)" -eq 1 ] || fail "paint sizes differ: $(paint_sizes | tr '\n' ';')"
 read -r vw vh <<< "$(first_paint_size)"
-[ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ] || fail "view ${vw}x$vh in a window ${w}x$h"
+{ [ "$vw" -eq "$w" ] && [ "$vh" -lt "$h" ]; } || fail "view ${vw}x$vh in a window ${w}x$h"
 kill -0 "$GAME_PID" || fail "the game ended"
 
 read -r ox oy <<< "$(view_origin)"
@@ -64,13 +64,13 @@ done
 # game and buzzed: only what the click does counts.)
 seen=$(wc -l < "$LOG")
 xdotool mousemove $((ox + 20)) $((oy + 20)) click 1
-sleep 0.5
-shot=$(screenshot tracing)
 bl=$(((vw - 250) / 2)); bt=$(((vh - 250) / 2))
+board_green() { count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0; }
+triangle_shown() { shot=$(screenshot tracing); [ "$(board_green)" -eq $((495 * 4)) ]; }
+wait_for 10 triangle_shown || fail "the board does not hold the Triangle: $(board_green) green pixels"
 [ "$(pixel "$shot" $((ox + bl)) $((oy + bt + 248)))" = "0,0,0" ] || fail "no start dot"
 [ "$(pixel "$shot" $((ox + bl + 1)) $((oy + bt + 249)))" = "0,0,0" ] || fail "start dot not 2x2"
 [ "$(pixel "$shot" $((ox + bl + 2)) $((oy + bt + 248)))" = "0,255,0" ] || fail "no green beside it"
-[ "$(count_colour "$shot" $((ox + bl)) $((oy + bt)) 250 250 0,255,0)" -eq $((495 * 4)) ] ||
-    fail "the board does not hold the Triangle"
-tail -n +$((seen + 1)) "$LOG" | grep -q "orlix.sound" && fail "a successful selection made a sound"
+tail -n +$((seen + 1)) "$LOG" | grep -qF -e "$LOG_SOUND_ASYNC" -e "$LOG_SOUND_WAIT" &&
+    fail "a successful selection made a sound"
 echo "startup ($mode): ok"
