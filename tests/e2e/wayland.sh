@@ -13,8 +13,13 @@ command -v Xwayland > /dev/null || skip "xwayland is not installed"
 export XDG_RUNTIME_DIR="$WORK/runtime" KEEP_RUNTIME=1
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export WAYLAND_DISPLAY=orlix-test
-weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --width=800 \
-    --height=600 --idle-time=0 > "$WORK/weston.log" 2>&1 &
+# Without the desktop's panel: weston starts it on its own time, and a panel
+# that comes up after the game has painted shrinks the maximized window, which
+# ends the game (its layout is fixed at the first paint). A desktop has its
+# panel up long before a game starts.
+printf '[shell]\npanel-position=none\n' > "$WORK/weston.ini"
+weston --config="$WORK/weston.ini" --backend=headless-backend.so --xwayland \
+    --socket="$WAYLAND_DISPLAY" --width=800 --height=600 --idle-time=0 > "$WORK/weston.log" 2>&1 &
 WM_PID=$!
 wait_for 20 grep -q "xserver listening on display" "$WORK/weston.log" ||
     fail "weston did not start: $(tail -n 20 "$WORK/weston.log")"
