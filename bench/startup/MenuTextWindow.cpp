@@ -26,8 +26,9 @@ protected:
         painter.fillRect(rect(), Qt::white);
         painter.drawImage(10, 10, m_picture);
         painter.setFont(m_font);
-        painter.drawText(10, 60, QStringLiteral("Select an outline by left clicking on one of the "
-                                                "images above."));
+        painter.drawText(10, 60,
+                         QStringLiteral("Select an outline by left clicking on one of the "
+                                        "images above."));
         painter.drawText(10, height() - 10, QStringLiteral("To view the instructions, press F1."));
         if (m_painted)
             return;
