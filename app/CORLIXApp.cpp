@@ -131,10 +131,6 @@ bool CORLIXApp::CreateDocumentAndWindow() {
     m_view = std::make_unique<CORLIXView>(
         ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get(), &theScoresDlg.History()});
     auto* host = new ViewHost(m_view.get());
-    // The sound output connects once the first frame is out, not before it.
-    QObject::connect(
-        host, &ViewHost::FirstPaintDone, host, [this] { m_sound->OpenOutput(); },
-        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     m_frame = new CMainFrame(host, [this](int command) { OnCommand(command); });
     m_shell->SetMainWindow(m_frame);
     return true;

@@ -1,7 +1,6 @@
 #include "OutlineAnalysis.h"
 #include "OutlineCatalogue.h"
 #include "ResourceBitmapLoader.h"
-#include "ResourceData.h"
 #include "TestView.h"
 #include "ViewProbe.h"
 #include "WaveFile.h"
@@ -55,8 +54,6 @@ class TestArtwork : public QObject {
     Q_OBJECT
 private slots:
     // First: the plugins, once loaded by another test, stay loaded.
-    void resourcesReadAsStored_data();
-    void resourcesReadAsStored();
     void outlines_data();
     void outlines();
     void oneLoopOutlinesCanBeTracedPerfectly_data();
@@ -68,23 +65,6 @@ private slots:
     void sounds_data();
     void sounds();
 };
-
-void TestArtwork::resourcesReadAsStored_data() {
-    QTest::addColumn<QString>("path");
-    QTest::newRow("outline") << ResourceBitmapLoader::PathFor(160);
-    QTest::newRow("sound") << QString(":/sound/136.wav");
-    QTest::newRow("face") << QString(":/font/LiberationSans-Bold.ttf");
-    QTest::newRow("missing") << QString(":/bitmap/999.bmp");
-}
-
-// The same bytes as reading the resource the ordinary way, whether it is
-// stored packed or as it is; nothing for a missing one.
-void TestArtwork::resourcesReadAsStored() {
-    QFETCH(QString, path);
-    QFile file(path);
-    const QByteArray expected = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    QCOMPARE(ResourceData::Bytes(path), expected);
-}
 
 void TestArtwork::outlines_data() {
     QTest::addColumn<int>("number");

@@ -1,26 +1,20 @@
 #include "ApplicationFonts.h"
 
 #include "Logging.h"
-#include "ResourceData.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
+// Both faces are registered together, when a font first asks for either.
 QString ApplicationFonts::ArialFamily(bool bold) {
-    if (bold) {
-        static const QString family = Register(QStringLiteral("LiberationSans-Bold"));
-        return family;
-    }
-    static const QString family = Register(QStringLiteral("LiberationSans-Regular"));
-    return family;
+    static const QString regular = Register(QStringLiteral("LiberationSans-Regular"));
+    static const QString boldFamily = Register(QStringLiteral("LiberationSans-Bold"));
+    return bold ? boldFamily : regular;
 }
 
 QString ApplicationFonts::Register(const QString& face) {
-    const QByteArray data = ResourceData::Bytes(QStringLiteral(":/font/%1.ttf").arg(face));
-    const QStringList families = data.isEmpty()
-                                     ? QStringList()
-                                     : QFontDatabase::applicationFontFamilies(
-                                           QFontDatabase::addApplicationFontFromData(data));
+    const QStringList families = QFontDatabase::applicationFontFamilies(
+        QFontDatabase::addApplicationFont(QStringLiteral(":/font/%1.ttf").arg(face)));
     if (families.isEmpty()) {
         qCWarning(lcResources) << "the built-in face" << face
                                << "cannot be used; the board's text takes the machine's Arial "

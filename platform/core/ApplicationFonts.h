@@ -4,9 +4,7 @@
 
 // The text faces built into the program (:/font/*.ttf). The game's "Arial"
 // is drawn with them wherever the program runs, so its layout, measured
-// from the text, is the same on every machine. Each face is registered with
-// the font database when a font first asks for it, read in place from the
-// program's resources.
+// from the text, is the same on every machine.
 class ApplicationFonts {
 public:
     // The family that stands in for "Arial" in that weight; empty when the

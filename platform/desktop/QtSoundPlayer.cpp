@@ -3,26 +3,23 @@
 #include "LogLines.h"
 #include "Logging.h"
 #include "PulseOutput.h"
-#include "ResourceData.h"
 #include "WaveFile.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 QtSoundPlayer::QtSoundPlayer() : m_output(std::make_unique<PulseOutput>()) {}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::OpenOutput() {
-    m_output->Open();
-}
-
 const std::optional<SoundClip>& QtSoundPlayer::Load(int id) {
     auto found = m_clips.find(id);
     if (found != m_clips.end())
         return found->second;
     std::optional<SoundClip> clip;
-    if (auto wave = WaveFile::Parse(ResourceData::Bytes(QStringLiteral(":/sound/%1.wav").arg(id))))
+    QFile file(QStringLiteral(":/sound/%1.wav").arg(id));
+    if (auto wave = WaveFile::Parse(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()))
         clip = SoundClip::FromWave(*wave);
     if (!clip)
         qCWarning(lcResources) << "sound" << id << "is missing or not 22050 Hz mono PCM";

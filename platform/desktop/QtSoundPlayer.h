@@ -16,10 +16,6 @@ public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
 
-    // Opens the output ahead of the first sound, so that it plays in full
-    // and without delay; the first sound opens it otherwise.
-    void OpenOutput();
-
     void PlaySoundAsync(int id) override;
     void PlaySoundWait(int id) override;
 
