@@ -2,9 +2,7 @@
 // some text pays. A maximized main window with a two-menu bar and a central
 // widget that paints white, one 21 x 21 picture and two lines of bold
 // 14-pixel text, reporting its first frame the way the game does.
-#include "FirstFrameReport.h"
-#include "LogLines.h"
-#include "Logging.h"
+#include "FloorPaint.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -30,11 +28,7 @@ protected:
                          QStringLiteral("Select an outline by left clicking on one of the "
                                         "images above."));
         painter.drawText(10, height() - 10, QStringLiteral("To view the instructions, press F1."));
-        if (m_painted)
-            return;
-        m_painted = true;
-        qCDebug(lcPaint) << LogLines::kRepaint.text << size();
-        FirstFrameReport::Arm(window()->windowHandle());
+        ReportFirstPaint(*this, m_painted);
     }
 
 private:

@@ -1,8 +1,6 @@
 // The floor for start-up figures: an empty maximized Qt Widgets window that
 // reports its first frame the way the game does.
-#include "FirstFrameReport.h"
-#include "LogLines.h"
-#include "Logging.h"
+#include "FloorPaint.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -13,11 +11,7 @@ class EmptyView : public QWidget {
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter(this).fillRect(rect(), Qt::white);
-        if (m_painted)
-            return;
-        m_painted = true;
-        qCDebug(lcPaint) << LogLines::kRepaint.text << size();
-        FirstFrameReport::Arm(window()->windowHandle());
+        ReportFirstPaint(*this, m_painted);
     }
 
 private:
