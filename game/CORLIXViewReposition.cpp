@@ -23,6 +23,7 @@ void CORLIXView::OnRButtonDown(unsigned, Point point) {
     m_ptPen = cell;
     ++m_nHitCount;
     PaintPen(dc);
+    UpdateWindow();
     if (m_services.sound != nullptr)
         m_services.sound->PlaySoundAsync(kSoundMove);
     dc.SelectFont(&m_fontMain);

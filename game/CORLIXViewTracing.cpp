@@ -72,6 +72,7 @@ void CORLIXView::MovePen(Surface& dc, KeyAction direction) {
         if (dc.GetPixel(m_ptPen.x, m_ptPen.y) == kOutlineGreen)
             ++m_nHitCount;
         PaintPen(dc);
+        UpdateWindow(); // the move before its counters: it is what the player follows
         if (m_services.sound != nullptr)
             m_services.sound->PlaySoundAsync(kSoundMove);
     }

@@ -10,15 +10,18 @@
 #include <QTest>
 
 namespace {
-// Records the part of the host each paint covers.
+// Records the part of the host each paint covers, in order.
 class PaintRecorder : public QObject {
 public:
     QRegion painted;
+    std::vector<QRegion> paints;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region();
+        if (event->type() == QEvent::Paint) {
+            paints.push_back(static_cast<QPaintEvent*>(event)->region());
+            painted += paints.back();
+        }
         return false;
     }
 };
@@ -74,7 +77,8 @@ void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen_data() {
 
 // The region painted after the event is exactly what the handler drew: the
 // pen's new cell and the counter lines, or nothing for a refusal. A flush
-// of the whole client fails this.
+// of the whole client fails this. The pen's cell goes to the screen first,
+// on its own: it is what the player follows.
 void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen() {
     QFETCH(QString, event);
     HostedGame g;
@@ -93,6 +97,8 @@ void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen() {
     }
     QCoreApplication::processEvents();
     QTRY_COMPARE(g.recorder.painted, expected);
+    if (!expected.isEmpty())
+        QCOMPARE(g.recorder.paints.front(), g.PenCell());
 }
 
 QTEST_MAIN(TestViewHost)

@@ -44,6 +44,11 @@ bool CView::DoPreparePrinting(CPrintInfo& info) {
     return info.m_pPD != nullptr && info.m_pPD->DoModal();
 }
 
+void CView::UpdateWindow() {
+    if (m_pClientArea != nullptr)
+        m_pClientArea->ShowNow();
+}
+
 Rect CView::GetClientRect() const {
     return m_pClientArea != nullptr ? m_pClientArea->ClientRect() : Rect{};
 }

@@ -48,6 +48,9 @@ public:
     // A surface over the client area, like a client drawing context; what it
     // draws is recorded as touched, for the host to put on screen.
     Surface GetClientSurface() const;
+    // Puts what the handler has drawn so far on screen now, rather than when
+    // it returns.
+    void UpdateWindow();
 
 private:
     ClientArea* m_pClientArea = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRegion>
+#include <functional>
 
 // The window's client area as an in-memory RGB32 image. Handlers draw into
 // it, pixel reads come from it, and the host widget only puts it on screen:
@@ -21,8 +22,15 @@ public:
     // The part of the image drawn since the last TakeTouched().
     QRegion& Touched() { return m_touched; }
     QRegion TakeTouched() { return std::exchange(m_touched, QRegion()); }
+    // What shows the touched part on screen at once, where there is a screen.
+    void SetShowNow(std::function<void()> show) { m_showNow = std::move(show); }
+    void ShowNow() {
+        if (m_showNow)
+            m_showNow();
+    }
 
 private:
     QImage m_image;
     QRegion m_touched;
+    std::function<void()> m_showNow;
 };

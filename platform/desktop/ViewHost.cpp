@@ -53,6 +53,11 @@ ViewHost::ViewHost(CView* view, QWidget* parent) : QWidget(parent), m_view(view)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_view->AttachClientArea(&m_client);
+    m_client.SetShowNow([this] {
+        const QRegion touched = m_client.TakeTouched();
+        if (!touched.isEmpty())
+            repaint(touched);
+    });
     qApp->installEventFilter(this);
 }
 

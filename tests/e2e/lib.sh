@@ -2,7 +2,7 @@
 # Shared steps of the end-to-end tests: a virtual X server (optionally with
 # a window manager), the real game started on it, and ways to look at the screen.
 # Needs: ORLIX (the executable) and ASSETS (the generated artwork folder).
-set -euo pipefail
+set -Eeuo pipefail # -E: the ERR trap below also reports failures inside functions
 
 # As on a desktop, everything runs on a session bus. Without one, each
 # program started launches a bus of its own (dbus-launch) and leaves it
