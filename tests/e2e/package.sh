@@ -19,16 +19,18 @@ done
 grep -q "pulseaudio | pipewire-pulse" <<< "$(field Recommends)" || fail "no sound server recommended"
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '/$' | sort > "$WORK/files"
-cmake --install "$BUILD_DIR" --prefix "$WORK/usr-install" > /dev/null
-(cd "$WORK/usr-install" && find . -type f | sed 's|^\./|./usr/|' | sort) > "$WORK/installed"
+DESTDIR="$WORK/usr-install" cmake --install "$BUILD_DIR" --prefix /usr > /dev/null
+(cd "$WORK/usr-install" && find . -type f | sort) > "$WORK/installed"
 diff "$WORK/installed" "$WORK/files" || fail "the package's files differ from an install"
 
 root="$WORK/root"
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/org.example.Orlix.desktop" ||
-    fail "packaged desktop entry invalid"
+entry="$root/usr/share/applications/org.example.Orlix.desktop"
+desktop-file-validate "$entry" || fail "packaged desktop entry invalid"
+# Debian's place for games, which the menu names in full.
+grep -qx "Exec=/usr/games/orlix" "$entry" || fail "the entry starts $(grep ^Exec= "$entry")"
 start_x bare
-ORLIX="$root/usr/bin/orlix"
+ORLIX="$root/usr/games/orlix"
 export HOME="$WORK" CUPS_SERVER="$WORK/no-cups.sock"
 start_game
 kill -0 "$GAME_PID" || fail "the packaged game ended"
