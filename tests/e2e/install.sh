@@ -9,7 +9,8 @@ cmake --install "${BUILD_DIR:?}" --prefix "$prefix" > "$WORK/install.log" ||
     fail "install failed: $(cat "$WORK/install.log")"
 id=org.example.Orlix
 expected=(bin/orlix "share/applications/$id.desktop"
-    "share/metainfo/$id.metainfo.xml" share/doc/orlix/copyright share/doc/orlix/changelog.gz)
+    "share/metainfo/$id.metainfo.xml" share/doc/orlix/copyright share/doc/orlix/changelog.gz
+    share/man/man6/orlix.6.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
     [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png")" = \

@@ -29,6 +29,20 @@ entry="$root/usr/share/applications/org.example.Orlix.desktop"
 desktop-file-validate "$entry" || fail "packaged desktop entry invalid"
 # Debian's place for games, which the menu names in full.
 grep -qx "Exec=/usr/games/orlix" "$entry" || fail "the entry starts $(grep ^Exec= "$entry")"
+[ "$("$root/usr/games/orlix" --version)" = "O.R.L.I.X. $(field Version)" ] ||
+    fail "the packaged program says $("$root/usr/games/orlix" --version)"
+
+# The manual page renders without a warning and lists the options that
+# --help lists, no more and no fewer.
+MANWIDTH=80 man --warnings -l "$root/usr/share/man/man6/orlix.6.gz" > "$WORK/man.txt" \
+    2> "$WORK/man.warnings" || fail "man failed: $(cat "$WORK/man.warnings")"
+[ ! -s "$WORK/man.warnings" ] || fail "the manual page: $(cat "$WORK/man.warnings")"
+"$root/usr/games/orlix" --help | sed -n '/^Options:/,/^$/p' |
+    sed -En 's/^  (-.*[^ ]) {2,}.*/\1/p' | tr -d '<>' > "$WORK/help-options"
+sed -n '/^OPTIONS$/,/^[A-Z]/p' "$WORK/man.txt" | sed -n 's/^ \{7\}\(-.*\)/\1/p' > "$WORK/man-options"
+[ -s "$WORK/help-options" ] || fail "no options in --help"
+diff "$WORK/help-options" "$WORK/man-options" || fail "the manual page's options differ from --help"
+
 start_x bare
 ORLIX="$root/usr/games/orlix"
 export HOME="$WORK" CUPS_SERVER="$WORK/no-cups.sock"
