@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 namespace {
-const QCommandLineOption kHelp({"h", "help"}, "Show this help and exit.");
+const QCommandLineOption kHelp({"h", "help"}, "Show the options and exit.");
 const QCommandLineOption kVersion({"v", "version"}, "Show the version and exit.");
 const QCommandLineOption kPlatform("platform", "Qt platform plugin to use (xcb, wayland).", "name");
 const QCommandLineOption kDisplay("display", "X display to use.", "display");
@@ -14,7 +14,7 @@ void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "O.R.L.I.X.: trace an outline with the arrow keys, one move at a time.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({kHelp, kVersion, kPlatform, kDisplay});
+    parser.addOptions(CommandLine::Options());
     parser.addPositionalArgument("document", "A file to open as the (empty) document.",
                                  "[document]");
 }
@@ -47,6 +47,10 @@ CommandLine::CommandLine(const QStringList& arguments) {
         if (parser.isSet(option))
             m_toolkit << "-" + option.names().first() << parser.value(option);
     }
+}
+
+QList<QCommandLineOption> CommandLine::Options() {
+    return {kHelp, kVersion, kPlatform, kDisplay};
 }
 
 QString CommandLine::VersionText() const {

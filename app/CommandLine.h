@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ public:
     QStringList Warnings() const { return m_warnings; }
     // The program's name and the toolkit options to hand to QApplication.
     QStringList ToolkitArguments() const { return m_toolkit; }
+
+    // The options in the order --help lists them; the manual page lists
+    // them from here too.
+    static QList<QCommandLineOption> Options();
 
 private:
     Request m_request = Request::Run;
