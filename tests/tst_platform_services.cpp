@@ -1,7 +1,6 @@
 #include "PulseOutput.h"
 #include "QtSoundPlayer.h"
 #include "SoundClip.h"
-#include "SoundQueue.h"
 #include "TimeText.h"
 #include "ViewHost.h"
 #include "VirtualKeys.h"
@@ -68,8 +67,6 @@ private slots:
     void outputConnectsOnlyWhenAsked();
     void clipsBecomeSixteenBitMono_data();
     void clipsBecomeSixteenBitMono();
-    void queueKeepsBegunSounds_data();
-    void queueKeepsBegunSounds();
     void timeTextInTheLocalesEncoding_data();
     void timeTextInTheLocalesEncoding();
     void scalingJitterIsNoResize_data();
@@ -202,45 +199,6 @@ void TestPlatformServices::clipsBecomeSixteenBitMono() {
         QCOMPARE(clip->pcm.toHex(), pcm.toHex());
         QCOMPARE(clip->durationMs, durationMs);
     }
-}
-
-// A script of steps: "p<letter><count>" queues a sound of count bytes of
-// that letter, "t<count>" takes count bytes; expected is everything taken,
-// silence shown as '.'.
-void TestPlatformServices::queueKeepsBegunSounds_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QByteArray>("taken");
-    QTest::newRow("silence when idle") << QStringList{"t4"} << QByteArray("....");
-    QTest::newRow("a sound, then silence") << QStringList{"pa3", "t2", "t3"} << QByteArray("aaa..");
-    QTest::newRow("a new sound waits for the one that has begun")
-        << QStringList{"pa4", "t1", "pb2", "t6"} << QByteArray("aaaabb.");
-    QTest::newRow("quick sounds all play, in order")
-        << QStringList{"pa2", "pb2", "pc2", "t7"} << QByteArray("aabbcc.");
-    QTest::newRow("beyond the limit the oldest waiting goes")
-        << QStringList{"pa2", "pb2", "pc2", "pd2", "t7"} << QByteArray("bbccdd.");
-    QTest::newRow("a begun sound is never dropped")
-        << QStringList{"pa4", "t1", "pb4", "pc4", "t8"} << QByteArray("aaaacccc.");
-    QTest::newRow("one take spans sounds")
-        << QStringList{"pa2", "t1", "pb2", "t2", "t2"} << QByteArray("aabb.");
-}
-
-void TestPlatformServices::queueKeepsBegunSounds() {
-    QFETCH(QStringList, steps);
-    QFETCH(QByteArray, taken);
-    SoundQueue queue(6); // bytes that may wait behind the sound playing
-    QByteArray out;
-    for (const QString& step : steps) {
-        if (step.startsWith('p')) {
-            queue.Play(QByteArray(step.mid(2).toInt(), step.at(1).toLatin1()));
-            continue;
-        }
-        QByteArray chunk(step.mid(1).toInt(), '?');
-        const qsizetype sound = queue.Take(chunk.data(), chunk.size());
-        QCOMPARE(chunk.count('\0'), chunk.size() - sound);
-        out += chunk.replace('\0', '.');
-    }
-    QCOMPARE(out, taken);
-    QVERIFY(queue.IsIdle());
 }
 
 void TestPlatformServices::timeTextInTheLocalesEncoding_data() {

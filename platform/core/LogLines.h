@@ -35,6 +35,9 @@ inline constexpr LogLine kKey{"KEY", kKeys, "OnKeyDown"};
 // Then the sound's id.
 inline constexpr LogLine kSoundAsync{"SOUND_ASYNC", kSound, "async"};
 inline constexpr LogLine kSoundWait{"SOUND_WAIT", kSound, "wait"};
+// Then how long the input was held, in ms, and why it ended: "heard",
+// "stalled", "no output" or "limit".
+inline constexpr LogLine kSoundWaited{"SOUND_WAITED", kSound, "held input for"};
 inline constexpr LogLine kOutputOpen{"OUTPUT_OPEN", kAudio, "output open"};
 inline constexpr LogLine kOutputIdle{"OUTPUT_IDLE", kAudio, "output closed after a silence"};
 // Then the length of its text.
@@ -51,7 +54,7 @@ inline constexpr LogLine kSettled{"SETTLED", kWindow, "settled:"};
 // A warning: the window manager never settled the window. Then the limit.
 inline constexpr LogLine kSettledLate{"SETTLED_LATE", kWindow, "window not settled within"};
 
-inline constexpr std::array kAll{kRepaint,    kFirstFrame, kKey,        kSoundAsync, kSoundWait,
+inline constexpr std::array kAll{kRepaint,    kFirstFrame, kKey,        kSoundAsync, kSoundWait, kSoundWaited,
                                  kOutputOpen, kOutputIdle, kMessageBox, kScoreField, kPlatform,
                                  kShown,      kSettled,    kSettledLate};
 } // namespace LogLines

@@ -17,6 +17,8 @@ PulseLibrary* Load() {
     if (Resolve(library, "pa_simple_new", pulse.simpleNew) &&
         Resolve(library, "pa_simple_write", pulse.simpleWrite) &&
         Resolve(library, "pa_simple_free", pulse.simpleFree) &&
+        Resolve(library, "pa_simple_flush", pulse.simpleFlush) &&
+        Resolve(library, "pa_simple_get_latency", pulse.simpleGetLatency) &&
         Resolve(library, "pa_strerror", pulse.strerror))
         return &pulse;
     return nullptr;

@@ -12,6 +12,8 @@ struct PulseLibrary {
     decltype(&pa_simple_new) simpleNew = nullptr;
     decltype(&pa_simple_write) simpleWrite = nullptr;
     decltype(&pa_simple_free) simpleFree = nullptr;
+    decltype(&pa_simple_flush) simpleFlush = nullptr;
+    decltype(&pa_simple_get_latency) simpleGetLatency = nullptr;
     decltype(&pa_strerror) strerror = nullptr;
 
     // Loaded on the first call; null when the library or one of these

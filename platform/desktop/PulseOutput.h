@@ -1,6 +1,7 @@
 #pragma once
 
-#include "SoundQueue.h"
+#include "SoundProgress.h"
+#include "SoundSlot.h"
 
 #include <QByteArray>
 #include <atomic>
@@ -8,12 +9,14 @@
 #include <memory>
 #include <mutex>
 
-// One PulseAudio output stream (PipeWire serves it too), fed from a thread
-// of its own: silence between the sounds, so that quick sounds follow each
-// other without waiting for a stream to start. After seconds of silence it
-// closes, so the sound device can sleep, and the next sound opens it again
-// behind a little silence, so that no sound loses its beginning. The game's
-// thread only queues samples and never calls into the audio library, so a
+class SoundFeeder;
+
+// One PulseAudio output stream, fed from a thread of its own: silence
+// between the sounds, so that a sound starts without waiting for a stream
+// to start. After seconds of silence it closes, so the sound device can
+// sleep, and the next sound opens it again behind a little silence, so that
+// no sound loses its beginning. The game's thread only hands sounds over
+// and reads the progress, and never calls into the audio library, so a
 // missing or stalled server cannot hold it. Nothing is connected before
 // Open() or the first sound, so start-up does not wait for the audio.
 class PulseOutput {
@@ -28,19 +31,22 @@ public:
 
     // Starts connecting; once is enough.
     void Open();
-    // Signed 16-bit mono samples at 22050 per second; opens the output
-    // first if need be.
-    void Play(const QByteArray& pcm);
+    // Signed 16-bit mono samples at 22050 per second, in place of any
+    // sound playing; opens the output first if need be. Returns the
+    // sound's ticket.
+    quint64 Play(const QByteArray& pcm);
+    // The sound is heard to its end, was cut, or will not play.
+    bool HasEnded(quint64 ticket) const;
+    // The server has stopped answering.
+    bool IsStalled() const;
     State CurrentState() const;
 
 private:
-    // A third of a second of sounds may wait behind the one playing.
-    static constexpr qsizetype kWaitingLimitBytes = 22050 * 2 / 3;
-
     // Shared with the thread, which may outlive this object when the
     // server stalls at exit.
     struct Shared {
-        SoundQueue queue{kWaitingLimitBytes};
+        SoundSlot slot;
+        SoundProgress progress;
         std::atomic<State> state{State::Connecting};
         std::atomic<bool> stop{false};
         std::atomic<bool> wanted{false}; // a sound was asked for while closed
@@ -49,7 +55,7 @@ private:
         bool finished = false;
     };
     static void Run(std::shared_ptr<Shared> shared);
-    static bool Feed(Shared& shared, const struct PulseLibrary& pulse, struct pa_simple* stream);
+    static bool Feed(Shared& shared, SoundFeeder& feeder);
     static void WaitForSound(Shared& shared);
     static void WaitForRetry(Shared& shared);
 

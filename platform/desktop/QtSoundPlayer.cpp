@@ -5,9 +5,11 @@
 #include "PulseOutput.h"
 #include "WaveFile.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <chrono>
 
 QtSoundPlayer::QtSoundPlayer() : m_output(std::make_unique<PulseOutput>()) {}
 
@@ -32,16 +34,42 @@ void QtSoundPlayer::PlaySoundAsync(int id) {
         m_output->Play(clip->pcm);
 }
 
-// Waits for the sound's own length, whatever the server does. Input stays
-// queued meanwhile and is handled afterwards, in order. Without a server
-// there is nothing to wait for.
+// Holds the input until the sound is heard to its end, as the output
+// reports it; the keys that came meanwhile are then handled in order.
+// Without a server there is nothing to wait for, and a server that stops
+// answering is not waited for.
 void QtSoundPlayer::PlaySoundWait(int id) {
     qCDebug(lcSound) << LogLines::kSoundWait.text << id;
     const auto& clip = Load(id);
     if (!clip || m_output->CurrentState() == PulseOutput::State::Unavailable)
         return;
-    m_output->Play(clip->pcm);
+    QElapsedTimer held;
+    held.start();
+    const char* why = WaitUntilEnded(m_output->Play(clip->pcm), clip->durationMs);
+    qCDebug(lcSound) << LogLines::kSoundWaited.text << held.elapsed() << why;
+}
+
+const char* QtSoundPlayer::WaitUntilEnded(quint64 ticket, int durationMs) {
+    // Beyond the sound's length, room for a stream that opens again first.
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(durationMs) +
+                       std::chrono::seconds(1);
+    const char* why = nullptr;
     QEventLoop loop;
-    QTimer::singleShot(clip->durationMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (m_output->CurrentState() == PulseOutput::State::Unavailable)
+            why = "no output";
+        else if (m_output->HasEnded(ticket))
+            why = "heard";
+        else if (m_output->IsStalled())
+            why = "stalled";
+        else if (std::chrono::steady_clock::now() >= limit)
+            why = "limit";
+        if (why != nullptr)
+            loop.quit();
+    });
+    poll.start(2);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return why != nullptr ? why : "ended"; // the program is ending
 }

@@ -10,7 +10,8 @@
 class PulseOutput;
 
 // Plays the embedded :/sound/<id>.wav files through one output stream (see
-// PulseOutput for when it opens and closes). Each sound is decoded once.
+// PulseOutput for when it opens and closes), each new sound in place of the
+// one playing. Each sound is decoded once.
 class QtSoundPlayer : public ISoundPlayer {
 public:
     QtSoundPlayer();
@@ -21,6 +22,7 @@ public:
 
 private:
     const std::optional<SoundClip>& Load(int id);
+    const char* WaitUntilEnded(quint64 ticket, int durationMs);
 
     std::map<int, std::optional<SoundClip>> m_clips;
     std::unique_ptr<PulseOutput> m_output;
