@@ -55,12 +55,23 @@ struct Script {
         for (const QString& step : steps) {
             const int n = step.mid(step.at(0) == 'p' ? 2 : 1).toInt();
             switch (step.at(0).toLatin1()) {
-            case 'p': slot.Play(QByteArray(n * kUnit, step.at(1).toLatin1()), now); break;
-            case 's': QVERIFY(feeder.Step(n * kUnit, false, now)); break;
-            case 'l': QVERIFY(feeder.Step(n * kUnit, true, now)); break;
-            case 'h': stream.Hear(n * kUnit); break;
-            case 'w': now += std::chrono::milliseconds(n); break;
-            default: QFAIL(qPrintable("unknown step " + step));
+            case 'p':
+                slot.Play(QByteArray(n * kUnit, step.at(1).toLatin1()), now);
+                break;
+            case 's':
+                QVERIFY(feeder.Step(n * kUnit, false, now));
+                break;
+            case 'l':
+                QVERIFY(feeder.Step(n * kUnit, true, now));
+                break;
+            case 'h':
+                stream.Hear(n * kUnit);
+                break;
+            case 'w':
+                now += std::chrono::milliseconds(n);
+                break;
+            default:
+                QFAIL(qPrintable("unknown step " + step));
             }
         }
     }
@@ -80,8 +91,8 @@ void TestSoundOutput::theServerPlaysTheLatestSound_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QByteArray>("heard"); // once everything written has played
     QTest::addColumn<int>("flushes");
-    QTest::newRow("a sound, then silence") << QStringList{"pa3", "s2", "s2"} << QByteArray("aaa.")
-                                           << 0;
+    QTest::newRow("a sound, then silence")
+        << QStringList{"pa3", "s2", "s2"} << QByteArray("aaa.") << 0;
     QTest::newRow("a new sound cuts what is unheard of the one before")
         << QStringList{"pa4", "s2", "h1", "pb2", "s2"} << QByteArray("abb") << 1;
     QTest::newRow("a sound replaced before it began never plays")

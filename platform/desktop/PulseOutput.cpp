@@ -94,8 +94,8 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
     }
     while (pulse != nullptr && !shared->stop) {
         // Nothing is logged once the run is ending: the log may be gone.
-        auto stream = Connect(*pulse, shared->progress,
-                              shared->state != State::Unavailable && !shared->stop);
+        auto stream =
+            Connect(*pulse, shared->progress, shared->state != State::Unavailable && !shared->stop);
         if (!stream) {
             shared->state = State::Unavailable;
             WaitForRetry(*shared);
@@ -121,11 +121,14 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
 }
 
 // Writes silence first, then the sounds, until told to stop, the stream is
-// lost (false) or nothing has played for a while (true).
+// lost (false) or nothing has played for a while (true). Between chunks it
+// waits for the stream to play, not in a write, so that a sound asked for
+// meanwhile goes out at once.
 bool PulseOutput::Feed(Shared& shared, SoundFeeder& feeder) {
     int silentChunks = 0;
     for (int written = 0; !shared.stop; ++written) {
-        if (!feeder.Step(kChunkBytes, written < kLeadInChunks)) {
+        if (!feeder.Step(kChunkBytes, written < kLeadInChunks) ||
+            !feeder.Pace(PulseStream::kTargetLatencyBytes - kChunkBytes)) {
             shared.state = State::Unavailable;
             return false;
         }

@@ -5,9 +5,6 @@
 
 namespace {
 constexpr uint32_t kBytesPerMs = SoundClip::kSampleRate * 2 / 1000;
-// What the server holds ahead: room for the writer to be late on a busy
-// machine without the stream running dry, which loses the sound after it.
-constexpr uint32_t kTargetLatencyBytes = 100 * kBytesPerMs;
 // Small requests keep the writer's chunks, and so the delay from a key to
 // its sound, short.
 constexpr uint32_t kRequestBytes = 10 * kBytesPerMs;
@@ -17,7 +14,7 @@ std::unique_ptr<PulseStream> PulseStream::Connect(const PulseLibrary& pulse, QSt
     const pa_sample_spec format{PA_SAMPLE_S16LE, SoundClip::kSampleRate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = uint32_t(-1);
-    attr.tlength = kTargetLatencyBytes;
+    attr.tlength = uint32_t(kTargetLatencyBytes);
     // Playing starts again as soon as a chunk is there after a flush.
     attr.prebuf = kRequestBytes;
     attr.minreq = kRequestBytes;

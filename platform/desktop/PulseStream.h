@@ -12,6 +12,10 @@ struct pa_simple;
 // API, which blocks in each call.
 class PulseStream : public IAudioStream {
 public:
+    // What the server holds ahead: room for the writer to be late on a busy
+    // machine without the stream running dry, which loses the sound after it.
+    static constexpr qsizetype kTargetLatencyBytes = 100 * 22050 * 2 / 1000;
+
     // Null, with why in error, when no server takes the stream.
     static std::unique_ptr<PulseStream> Connect(const PulseLibrary& pulse, QString& error);
     ~PulseStream() override;

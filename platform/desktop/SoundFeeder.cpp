@@ -42,6 +42,18 @@ std::optional<qint64> SoundFeeder::HeardPosition() {
     return m_written - *latency * kBytesPerSecond / 1000000;
 }
 
+bool SoundFeeder::Pace(qint64 aheadBytes) {
+    for (;;) {
+        const auto heard = HeardPosition();
+        if (!heard)
+            return false;
+        const qint64 over = m_written - *heard - aheadBytes;
+        if (over <= 0 ||
+            m_slot.WaitForNewSound(std::chrono::microseconds(over * 1000000 / kBytesPerSecond)))
+            return true;
+    }
+}
+
 // Without this a sound would wait behind all the stream holds ahead.
 bool SoundFeeder::CutUnheard() {
     const auto heard = HeardPosition();

@@ -20,6 +20,10 @@ public:
     // once the stream is lost.
     bool Step(qsizetype bytes, bool leadIn = false,
               SoundProgress::Clock::time_point now = SoundProgress::Clock::now());
+    // Waits until the stream holds no more than aheadBytes unheard, or a
+    // sound is asked for, which is then written at once. False once the
+    // stream is lost.
+    bool Pace(qint64 aheadBytes);
     bool LastHadSound() const { return m_lastHadSound; }
 
 private:

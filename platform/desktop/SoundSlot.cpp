@@ -8,6 +8,7 @@ quint64 SoundSlot::Play(const QByteArray& pcm, Clock::time_point now) {
     m_sound = pcm;
     m_taken = 0;
     m_asked = now;
+    m_askedFor.notify_all();
     return ++m_ticket;
 }
 
@@ -34,4 +35,10 @@ SoundSlot::Taken SoundSlot::Take(char* out, qsizetype bytes, Clock::time_point n
 bool SoundSlot::IsIdle() const {
     const std::lock_guard lock(m_mutex);
     return m_sound.isEmpty();
+}
+
+bool SoundSlot::WaitForNewSound(std::chrono::microseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    return m_askedFor.wait_for(lock, timeout,
+                               [this] { return m_taken == 0 && !m_sound.isEmpty(); });
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 
 // The one sound the output plays, shared between the game's thread, which
@@ -28,9 +29,13 @@ public:
     Taken Take(char* out, qsizetype bytes, Clock::time_point now = Clock::now());
     // No sound waits or plays.
     bool IsIdle() const;
+    // Returns at once when a sound waits to begin, else when one is asked
+    // for (true) or after the timeout (false).
+    bool WaitForNewSound(std::chrono::microseconds timeout);
 
 private:
     mutable std::mutex m_mutex;
+    std::condition_variable m_askedFor;
     QByteArray m_sound;
     qsizetype m_taken = 0;
     quint64 m_ticket = 0;

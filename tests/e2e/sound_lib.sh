@@ -76,6 +76,14 @@ check_clicks_whole() { # check_clicks_whole FILE MESSAGE
         END { exit bad }' "$1" || fail "$2"
 }
 
+# The brr's loud samples (above a quarter of full scale) in the resource:
+# sets BRR_LOUD to their count and BRR_SPAN to the samples from the first
+# to the last of them.
+read_brr() {
+    read -r BRR_LOUD BRR_SPAN <<< "$(od -An -v -td2 -w2 -j "$(wave_samples_at "$ASSETS/sound/136.wav")" -N 11026 "$ASSETS/sound/136.wav" |
+        awk '{ v = $1 + 0; i++; if (v > 8192 || v < -8192) { n++; if (!f) f = i; l = i } } END { print n, l - f + 1 }')"
+}
+
 # The game on a bare X server, with a sound server whose sink is recorded.
 start_recorded_game() {
     start_x bare
