@@ -54,7 +54,7 @@ inline constexpr LogLine kSettled{"SETTLED", kWindow, "settled:"};
 // A warning: the window manager never settled the window. Then the limit.
 inline constexpr LogLine kSettledLate{"SETTLED_LATE", kWindow, "window not settled within"};
 
-inline constexpr std::array kAll{kRepaint,    kFirstFrame, kKey,        kSoundAsync, kSoundWait, kSoundWaited,
-                                 kOutputOpen, kOutputIdle, kMessageBox, kScoreField, kPlatform,
-                                 kShown,      kSettled,    kSettledLate};
+inline constexpr std::array kAll{kRepaint,     kFirstFrame, kKey,        kSoundAsync, kSoundWait,
+                                 kSoundWaited, kOutputOpen, kOutputIdle, kMessageBox, kScoreField,
+                                 kPlatform,    kShown,      kSettled,    kSettledLate};
 } // namespace LogLines

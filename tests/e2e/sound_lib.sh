@@ -80,6 +80,7 @@ check_clicks_whole() { # check_clicks_whole FILE MESSAGE
 # sets BRR_LOUD to their count and BRR_SPAN to the samples from the first
 # to the last of them.
 read_brr() {
+    # shellcheck disable=SC2034 # for the scripts that source this
     read -r BRR_LOUD BRR_SPAN <<< "$(od -An -v -td2 -w2 -j "$(wave_samples_at "$ASSETS/sound/136.wav")" -N 11026 "$ASSETS/sound/136.wav" |
         awk '{ v = $1 + 0; i++; if (v > 8192 || v < -8192) { n++; if (!f) f = i; l = i } } END { print n, l - f + 1 }')"
 }

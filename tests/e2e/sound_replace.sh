@@ -33,7 +33,7 @@ in_group() { awk -v g="$1" '$1 == g { print $2, $3, $4 }' "$WORK/sounds"; }
 # within a block is heard whole or, when the new one came before the block
 # was taken, not at all.
 pair=$(in_group 2 | wc -l)
-[ "$pair" -ge 1 ] && [ "$pair" -le 2 ] || fail "$pair sounds for two clicks"
+if [ "$pair" -lt 1 ] || [ "$pair" -gt 2 ]; then fail "$pair sounds for two clicks"; fi
 in_group 2 | awk 'NR == 1 { a = $1 } NR == 2 { print "click, then a click " $1 - a " samples later" }'
 [ "$pair" -eq 2 ] || echo "click cut by the click after it before it was heard"
 in_group 2 | tail -n 1 > "$WORK/whole"
@@ -52,6 +52,7 @@ else
 fi
 brr_loud=$(od -An -v -td2 -w2 "$REC" | awk -v from="$brr_at" 'NR > from { v = $1 + 0; if (v > 8192 || v < -8192) n++ } END { print n + 0 }')
 echo "the brr has $brr_loud loud samples; a whole brr has $BRR_LOUD"
-[ "$brr_loud" -ge $((BRR_LOUD * 97 / 100)) ] && [ "$brr_loud" -le $((BRR_LOUD * 103 / 100)) ] ||
+if [ "$brr_loud" -lt $((BRR_LOUD * 97 / 100)) ] || [ "$brr_loud" -gt $((BRR_LOUD * 103 / 100)) ]; then
     fail "the brr that replaced a click was not heard whole"
+fi
 echo "sound replace: ok"
