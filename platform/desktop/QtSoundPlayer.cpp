@@ -41,11 +41,13 @@ void QtSoundPlayer::PlaySoundAsync(int id) {
 void QtSoundPlayer::PlaySoundWait(int id) {
     qCDebug(lcSound) << LogLines::kSoundWait.text << id;
     const auto& clip = Load(id);
-    if (!clip || m_output->CurrentState() == PulseOutput::State::Unavailable)
+    if (!clip)
         return;
     QElapsedTimer held;
     held.start();
-    const char* why = WaitUntilEnded(m_output->Play(clip->pcm), clip->durationMs);
+    const char* why = m_output->CurrentState() == PulseOutput::State::Unavailable
+                          ? "no output"
+                          : WaitUntilEnded(m_output->Play(clip->pcm), clip->durationMs);
     qCDebug(lcSound) << LogLines::kSoundWaited.text << held.elapsed() << why;
 }
 
