@@ -1,5 +1,6 @@
 #include "CORLIXApp.h"
 #include "CommandLine.h"
+#include "TerminationSignal.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,6 +53,7 @@ int Run(const CommandLine& commandLine) {
         arguments << commandLine.Document();
     if (!theApp.InitInstance(arguments))
         return 1;
+    const TerminationSignal termination;
     const int status = QApplication::exec();
     theApp.ExitInstance();
     return status;
