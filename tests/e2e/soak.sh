@@ -17,7 +17,8 @@ xdotool windowfocus --sync "$WINDOW"
 downs=()
 for _ in $(seq $((moves + refused))); do downs+=(Down); done
 usage() {
-    echo "$(awk '/VmRSS/ { print $2 }' "/proc/$GAME_PID/status") $(ls "/proc/$GAME_PID/fd" | wc -l) $(ls "/proc/$GAME_PID/task" | wc -l)"
+    local entries=(/proc/"$GAME_PID"/fd/* /proc/"$GAME_PID"/task/*)
+    echo "$(awk '/VmRSS/ { print $2 }' "/proc/$GAME_PID/status") $(printf '%s\n' "${entries[@]}" | grep -c /fd/) $(printf '%s\n' "${entries[@]}" | grep -c /task/)"
 }
 for game in $(seq "$games"); do
     keys=$(log_count "$LOG_KEY")
