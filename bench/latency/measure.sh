@@ -20,18 +20,6 @@ eval "$("$build/tests/orlix-testtool" log-lines)"
 game="$build/app/orlix"
 floor="$build/bench/orlix-square-window"
 
-# start_display_sized NAME WxH: like start_display, at another size.
-start_display_sized() {
-    local fifo="$WORK/display.$1"
-    exec 3> "$fifo"
-    Xvfb -displayfd 3 -screen 0 "$2x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-    PIDS+=($!)
-    exec 3>&-
-    until [ -s "$fifo" ]; do sleep 0.05; done
-    DISPLAY=":$(head -n 1 "$fifo")"
-    export DISPLAY
-}
-
 # window_of PID: the visible window of that process, once it has one.
 window_of() {
     local window=""
@@ -78,7 +66,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 met() { awk -v r="${1%x}" -v m="$2" 'BEGIN { print (r <= m ? "yes" : "NO") }'; }
 
 for size in 800x600 1920x1080; do
-    start_display_sized "$size" "$size"
+    start_display "$size" "$size"
     : > "$WORK/game.$size"
     : > "$WORK/floor.$size"
     for r in $(seq "$rounds"); do
@@ -111,7 +99,7 @@ done
 
 # A held key: Right and Left at 30 and 60 a second for 5 s, each rate in a
 # game of its own; the game's log counts the moves it made.
-start_display_sized repeat 800x600
+start_display repeat 800x600
 for rate in 30 60; do
     game_ready
     read -r sent cells lag <<< "$("$tool" "$WINDOW" stream "$rate" 5)"

@@ -16,11 +16,11 @@ trap cleanup EXIT
 export XDG_RUNTIME_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# start_display NAME: an 800 x 600 Xvfb, as DISPLAY.
+# start_display NAME [WxH]: an Xvfb of that size (800 x 600 unless given), as DISPLAY.
 start_display() {
     local fifo="$WORK/display.$1"
     exec 3> "$fifo"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${2:-800x600}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     PIDS+=($!)
     exec 3>&-
     until [ -s "$fifo" ]; do sleep 0.05; done
