@@ -103,7 +103,8 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
         }
         shared->state = State::Open;
         SoundFeeder feeder(shared->slot, shared->progress, *stream);
-        if (!Feed(*shared, feeder)) {
+        const FeedEnd end = Feed(*shared, feeder);
+        if (end == FeedEnd::Lost) {
             if (!shared->stop)
                 qCWarning(lcAudio) << "sound output lost:" << stream->Error();
             continue;
@@ -111,6 +112,10 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
         stream.reset();
         if (shared->stop)
             break;
+        if (end == FeedEnd::Stalled) {
+            qCDebug(lcAudio) << LogLines::kOutputReopened.text;
+            continue;
+        }
         qCDebug(lcAudio) << LogLines::kOutputIdle.text;
         shared->state = State::Idle;
         WaitForSound(*shared);
@@ -121,22 +126,27 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
 }
 
 // Writes silence first, then the sounds, until told to stop, the stream is
-// lost (false) or nothing has played for a while (true). Between chunks it
-// waits for the stream to play, not in a write, so that a sound asked for
-// meanwhile goes out at once.
-bool PulseOutput::Feed(Shared& shared, SoundFeeder& feeder) {
+// lost, the server has stalled or nothing has played for a while. Between
+// chunks it waits for the stream to play, not in a write, so that a sound
+// asked for meanwhile goes out at once. A stream whose server stalled is
+// given up once the server answers again: after a stall its timing can stay
+// wrong, and the stream then runs dry for good.
+PulseOutput::FeedEnd PulseOutput::Feed(Shared& shared, SoundFeeder& feeder) {
     int silentChunks = 0;
     for (int written = 0; !shared.stop; ++written) {
+        const auto began = std::chrono::steady_clock::now();
         if (!feeder.Step(kChunkBytes, written < kLeadInChunks) ||
             !feeder.Pace(PulseStream::kTargetLatencyBytes - kChunkBytes)) {
             shared.state = State::Unavailable;
-            return false;
+            return FeedEnd::Lost;
         }
+        if (std::chrono::steady_clock::now() - began >= SoundProgress::kStallLimit)
+            return FeedEnd::Stalled;
         silentChunks = feeder.LastHadSound() ? 0 : silentChunks + 1;
         if (silentChunks >= kIdleChunks && shared.slot.IsIdle())
-            return true;
+            return FeedEnd::Idle;
     }
-    return true;
+    return FeedEnd::Idle;
 }
 
 // Closed after a silence: open again when a sound comes (or the end).

@@ -54,8 +54,9 @@ private:
         std::condition_variable wake;
         bool finished = false;
     };
+    enum class FeedEnd { Idle, Lost, Stalled };
     static void Run(std::shared_ptr<Shared> shared);
-    static bool Feed(Shared& shared, SoundFeeder& feeder);
+    static FeedEnd Feed(Shared& shared, SoundFeeder& feeder);
     static void WaitForSound(Shared& shared);
     static void WaitForRetry(Shared& shared);
 

@@ -32,16 +32,22 @@ keys_handled() { # keys_handled WHAT KEY...
     awk '$1 > 250 { bad = 1 } END { exit bad }' <<< "$held" || fail "$what: the input was held longer than a brr"
 }
 
-# Records what the sink gets from the next move: one whole click.
-move_heard() { # move_heard WHAT
-    start_recording
-    press Right
-    game_caught_up
-    stop_recording
-    sounds_in_recording 300 40 > "$WORK/clicks"
+# Records what the sink gets from the next move: one whole click. Succeeds
+# at the move of TRIES (1 unless given) whose click is heard.
+move_heard() { # move_heard WHAT [TRIES]
+    local try
+    for try in $(seq "${2:-1}"); do
+        start_recording
+        press Right
+        game_caught_up
+        stop_recording
+        sounds_in_recording 300 40 > "$WORK/clicks"
+        [ "$(wc -l < "$WORK/clicks")" -eq 0 ] || break
+        echo "$1: no click heard for move $try"
+    done
     [ "$(wc -l < "$WORK/clicks")" -eq 1 ] || fail "$1: $(wc -l < "$WORK/clicks") clicks for a move"
     check_clicks_whole "$WORK/clicks" "$1: the click arrived damaged"
-    echo "$1: the move's click heard whole"
+    echo "$1: the click of move $try heard whole"
 }
 
 kill -KILL "$PULSE_PID"
@@ -58,8 +64,10 @@ kill -STOP "$PULSE_PID"
 keys_handled "server frozen" a Right a a Right
 kill -CONT "$PULSE_PID"
 sleep 0.5 # the stream catches up with the server
-move_heard "server resumed"
+# The stream the stall left is given up once the server answers again; the
+# first sound after the resume is not heard here, the next is.
+move_heard "server resumed" 2
 press alt+F4
 wait_game_end 10
 [ "$GAME_STATUS" = 0 ] || fail "quitting gave status $GAME_STATUS"
-echo "sound server: ok"
+cp "$LOG" /tmp/server_game.log; echo "sound server: ok"
