@@ -128,19 +128,19 @@ void PulseOutput::Run(std::shared_ptr<Shared> shared) {
 // Writes silence first, then the sounds, until told to stop, the stream is
 // lost, the server has stalled or nothing has played for a while. Between
 // chunks it waits for the stream to play, not in a write, so that a sound
-// asked for meanwhile goes out at once. A stream whose server stalled is
-// given up once the server answers again: after a stall its timing can stay
-// wrong, and the stream then runs dry for good.
+// asked for meanwhile goes out at once. A stream whose server stalled (a call
+// took the stall limit) is given up once the server answers again: after a
+// stop and a resume such a stream was seen to stay silent for good.
 PulseOutput::FeedEnd PulseOutput::Feed(Shared& shared, SoundFeeder& feeder) {
     int silentChunks = 0;
+    shared.progress.TakeStall(); // a stall while connecting counts for nothing here
     for (int written = 0; !shared.stop; ++written) {
-        const auto began = std::chrono::steady_clock::now();
         if (!feeder.Step(kChunkBytes, written < kLeadInChunks) ||
             !feeder.Pace(PulseStream::kTargetLatencyBytes - kChunkBytes)) {
             shared.state = State::Unavailable;
             return FeedEnd::Lost;
         }
-        if (std::chrono::steady_clock::now() - began >= SoundProgress::kStallLimit)
+        if (shared.progress.TakeStall())
             return FeedEnd::Stalled;
         silentChunks = feeder.LastHadSound() ? 0 : silentChunks + 1;
         if (silentChunks >= kIdleChunks && shared.slot.IsIdle())

@@ -21,12 +21,15 @@ public:
 
     // Around each call into the server.
     void Calling(Clock::time_point now = Clock::now());
-    void Answered();
+    void Answered(Clock::time_point now = Clock::now());
     bool IsStalled(Clock::time_point now = Clock::now()) const;
+    // A call has taken the stall limit or longer since this was last asked.
+    bool TakeStall();
 
 private:
     mutable std::mutex m_mutex;
     quint64 m_through = 0;
     Clock::time_point m_endsAt;
     std::optional<Clock::time_point> m_callingSince;
+    bool m_stalled = false;
 };
