@@ -31,9 +31,7 @@ std::unique_ptr<PulseStream> Connect(const PulseLibrary& pulse, SoundProgress& p
                                      bool wasAvailable) {
     const auto started = std::chrono::steady_clock::now();
     QString error;
-    progress.Calling(started);
-    auto stream = PulseStream::Connect(pulse, error);
-    progress.Answered();
+    auto stream = progress.Timed([&] { return PulseStream::Connect(pulse, error); });
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     if (stream)
@@ -74,7 +72,7 @@ quint64 PulseOutput::Play(const QByteArray& pcm) {
 }
 
 bool PulseOutput::HasEnded(quint64 ticket) const {
-    return CurrentState() == State::Unavailable || m_shared->progress.HasEnded(ticket);
+    return m_shared->progress.HasEnded(ticket);
 }
 
 bool PulseOutput::IsStalled() const {

@@ -35,7 +35,7 @@ public:
     // sound playing; opens the output first if need be. Returns the
     // sound's ticket.
     quint64 Play(const QByteArray& pcm);
-    // The sound is heard to its end, was cut, or will not play.
+    // The sound is heard to its end, was cut, or was dropped.
     bool HasEnded(quint64 ticket) const;
     // The server has stopped answering.
     bool IsStalled() const;

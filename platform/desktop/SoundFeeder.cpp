@@ -16,10 +16,7 @@ bool SoundFeeder::Step(qsizetype bytes, bool leadIn, SoundProgress::Clock::time_
     if (taken.begins && !CutUnheard())
         return false;
     const qint64 at = m_written;
-    m_progress.Calling();
-    const bool written = m_stream.Write(m_chunk.data(), bytes);
-    m_progress.Answered();
-    if (!written)
+    if (!m_progress.Timed([&] { return m_stream.Write(m_chunk.data(), bytes); }))
         return false;
     m_written += bytes;
     m_lastHadSound = taken.soundBytes > 0;
@@ -34,9 +31,7 @@ bool SoundFeeder::Step(qsizetype bytes, bool leadIn, SoundProgress::Clock::time_
 }
 
 std::optional<qint64> SoundFeeder::HeardPosition() {
-    m_progress.Calling();
-    const auto latency = m_stream.LatencyUs();
-    m_progress.Answered();
+    const auto latency = m_progress.Timed([this] { return m_stream.LatencyUs(); });
     if (!latency)
         return std::nullopt;
     return m_written - *latency * kBytesPerSecond / 1000000;
@@ -61,10 +56,7 @@ bool SoundFeeder::CutUnheard() {
         return false;
     if (*heard >= m_written || *heard < m_leadInEnd)
         return true;
-    m_progress.Calling();
-    const bool flushed = m_stream.Flush();
-    m_progress.Answered();
-    return flushed;
+    return m_progress.Timed([this] { return m_stream.Flush(); });
 }
 
 // Tells, until it is past, when the latest finished sound will be heard to

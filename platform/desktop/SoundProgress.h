@@ -19,14 +19,21 @@ public:
     void SetEnd(quint64 through, Clock::time_point endsAt);
     bool HasEnded(quint64 ticket, Clock::time_point now = Clock::now()) const;
 
-    // Around each call into the server.
-    void Calling(Clock::time_point now = Clock::now());
-    void Answered(Clock::time_point now = Clock::now());
+    // Makes a call into the server, timed for the stall checks below.
+    template <typename Call> auto Timed(Call call) {
+        Calling();
+        auto result = call();
+        Answered();
+        return result;
+    }
     bool IsStalled(Clock::time_point now = Clock::now()) const;
     // A call has taken the stall limit or longer since this was last asked.
     bool TakeStall();
 
 private:
+    void Calling(Clock::time_point now = Clock::now());
+    void Answered(Clock::time_point now = Clock::now());
+
     mutable std::mutex m_mutex;
     quint64 m_through = 0;
     Clock::time_point m_endsAt;

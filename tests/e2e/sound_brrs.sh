@@ -21,13 +21,12 @@ brrs=$(log_count "$LOG_SOUND_WAIT 136")
 [ "$brrs" -eq 20 ] || fail "$brrs brrs for 20 keys"
 
 read_brr
-one=$BRR_LOUD
 loud=$(od -An -v -td2 -w2 "$REC" | awk '{ v = $1 + 0; if (v > 8192 || v < -8192) n++ } END { print n + 0 }')
 sounds_in_recording 8192 300 > "$WORK/brrs"
-echo "brrs: $brrs; loud samples recorded $loud, 20 whole brrs have $((20 * one))"
+echo "brrs: $brrs; loud samples recorded $loud, 20 whole brrs have $((20 * BRR_LOUD))"
 awk '{ print "  buzz at " $1 ": " $2 " samples" }' "$WORK/brrs"
-[ "$loud" -ge $((20 * one * 97 / 100)) ] || fail "the brrs arrived cut short"
-[ "$loud" -le $((20 * one * 103 / 100)) ] || fail "more buzz than twenty brrs"
+[ "$loud" -ge $((20 * BRR_LOUD * 97 / 100)) ] || fail "the brrs arrived cut short"
+[ "$loud" -le $((20 * BRR_LOUD * 103 / 100)) ] || fail "more buzz than twenty brrs"
 # Each refused key held the input until its brr had been heard to the end:
 # no brr cut the one before it short.
 [ "$(wc -l < "$WORK/brrs")" -eq 20 ] || fail "not twenty separate brrs"

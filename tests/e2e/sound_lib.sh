@@ -77,12 +77,15 @@ check_clicks_whole() { # check_clicks_whole FILE MESSAGE
 }
 
 # The brr's loud samples (above a quarter of full scale) in the resource:
-# sets BRR_LOUD to their count and BRR_SPAN to the samples from the first
-# to the last of them.
+# sets BRR_LOUD to their count, BRR_SPAN to the samples from the first to
+# the last of them, and BRR_LEAD to how far into the brr its first audible
+# sample (as sounds_in_recording 300 hears it) lies.
 read_brr() {
     # shellcheck disable=SC2034 # for the scripts that source this
-    read -r BRR_LOUD BRR_SPAN <<< "$(od -An -v -td2 -w2 -j "$(wave_samples_at "$ASSETS/sound/136.wav")" -N 11026 "$ASSETS/sound/136.wav" |
-        awk '{ v = $1 + 0; i++; if (v > 8192 || v < -8192) { n++; if (!f) f = i; l = i } } END { print n, l - f + 1 }')"
+    read -r BRR_LOUD BRR_SPAN BRR_LEAD <<< "$(od -An -v -td2 -w2 -j "$(wave_samples_at "$ASSETS/sound/136.wav")" -N 11026 "$ASSETS/sound/136.wav" |
+        awk '{ v = $1 + 0; i++; if (v > 8192 || v < -8192) { n++; if (!f) f = i; l = i }
+               if (!a && (v > 300 || v < -300)) a = i }
+             END { print n, l - f + 1, a - 1 }')"
 }
 
 # The game on a bare X server, with a sound server whose sink is recorded.

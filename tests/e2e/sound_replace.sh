@@ -39,15 +39,12 @@ in_group 2 | awk 'NR == 1 { a = $1 } NR == 2 { print "click, then a click " $1 -
 in_group 2 | tail -n 1 > "$WORK/whole"
 check_clicks_whole "$WORK/whole" "the click that replaced another was not heard whole"
 read_brr
-# The brr's first audible sample lies this far into it.
-lead=$(od -An -v -td2 -w2 -j "$(wave_samples_at "$ASSETS/sound/136.wav")" -N 11026 "$ASSETS/sound/136.wav" |
-    awk '!f { v = $1 + 0; if (v > 300 || v < -300) f = NR } END { print f - 1 }')
 read -r first second <<< "$(in_group 3 | awk 'NR <= 2 { printf "%s ", $1 }')"
 if [ "$(in_group 3 | head -n 1 | cut -d' ' -f2)" -lt "$CLICK_SPAN" ] || [ -z "$second" ]; then
     echo "click cut by the brr before it was heard"
     brr_at=$first
 else
-    echo "click, then the brr $((second - lead - first)) samples later"
+    echo "click, then the brr $((second - BRR_LEAD - first)) samples later"
     brr_at=$second
 fi
 brr_loud=$(od -An -v -td2 -w2 "$REC" | awk -v from="$brr_at" 'NR > from { v = $1 + 0; if (v > 8192 || v < -8192) n++ } END { print n + 0 }')
