@@ -30,9 +30,9 @@ inline constexpr const char* kHint =
     "Hint: Of the two directions from the starting point, take the easier one first.";
 
 inline constexpr const char* kBrr =
-    "A brr sound means that the click or key was not enabled at that moment, or that you "
-    "clicked in the wrong place; no harm is done. Your scores last for as long as the program "
-    "runs: press F2 to see them at any time.";
+    "If you hear a brr sound it means that you clicked or pressed a key that was not enabled "
+    "at that moment, or that you clicked in the wrong place; no harm is done. Your scores last "
+    "for as long as the program runs: press F2 to see them at any time.";
 
 inline constexpr const char* kScreenSize = "The game works best at a screen resolution of 800x600.";
 
