@@ -8,8 +8,8 @@
 #include "CommandIds.h"
 #include "Logging.h"
 #include "PrintJob.h"
+#include "PulseSoundPlayer.h"
 #include "QtShell.h"
-#include "QtSoundPlayer.h"
 #include "ResourceBitmapLoader.h"
 #include "StartupPreparation.h"
 #include "ViewHost.h"
@@ -124,7 +124,7 @@ void CORLIXApp::SaveStdProfileSettings() const {
 bool CORLIXApp::CreateDocumentAndWindow() {
     if (QGuiApplication::primaryScreen() == nullptr)
         return false;
-    m_sound = std::make_unique<QtSoundPlayer>();
+    m_sound = std::make_unique<PulseSoundPlayer>();
     m_bitmaps = std::make_unique<ResourceBitmapLoader>();
     m_shell = std::make_unique<QtShell>();
     m_doc = std::make_unique<CORLIXDoc>();

@@ -8,7 +8,7 @@ class CMainFrame;
 class CORLIXDoc;
 class CORLIXView;
 class QtShell;
-class QtSoundPlayer;
+class PulseSoundPlayer;
 class ResourceBitmapLoader;
 class StartupPreparation;
 class ViewHost;
@@ -49,7 +49,7 @@ private:
     void RepaintAfterModal();
 
     std::unique_ptr<StartupPreparation> m_preparation;
-    std::unique_ptr<QtSoundPlayer> m_sound;
+    std::unique_ptr<PulseSoundPlayer> m_sound;
     std::unique_ptr<ResourceBitmapLoader> m_bitmaps;
     std::unique_ptr<QtShell> m_shell;
     std::unique_ptr<CORLIXDoc> m_doc;

@@ -7,6 +7,8 @@ public:
     virtual ~ISoundPlayer() = default;
     // Returns at once; replaces a sound still playing.
     virtual void PlaySoundAsync(int id) = 0;
-    // Returns when the sound has finished.
+    // Holds the input until the sound has been heard to its end; returns
+    // sooner when there is no output, the server has stopped answering or
+    // the sound device lags far behind.
     virtual void PlaySoundWait(int id) = 0;
 };

@@ -40,8 +40,6 @@ inline constexpr LogLine kSoundWait{"SOUND_WAIT", kSound, "wait"};
 inline constexpr LogLine kSoundWaited{"SOUND_WAITED", kSound, "held input for"};
 inline constexpr LogLine kOutputOpen{"OUTPUT_OPEN", kAudio, "output open"};
 inline constexpr LogLine kOutputIdle{"OUTPUT_IDLE", kAudio, "output closed after a silence"};
-inline constexpr LogLine kOutputReopened{"OUTPUT_REOPENED", kAudio,
-                                         "output opened again after the server stalled"};
 // Then the length of its text.
 inline constexpr LogLine kMessageBox{"MESSAGE_BOX", kDialogs, "message box"};
 // Then the field's id, its text in quotes and its geometry.
@@ -56,8 +54,7 @@ inline constexpr LogLine kSettled{"SETTLED", kWindow, "settled:"};
 // A warning: the window manager never settled the window. Then the limit.
 inline constexpr LogLine kSettledLate{"SETTLED_LATE", kWindow, "window not settled within"};
 
-inline constexpr std::array kAll{kRepaint,        kFirstFrame,  kKey,        kSoundAsync,
-                                 kSoundWait,      kSoundWaited, kOutputOpen, kOutputIdle,
-                                 kOutputReopened, kMessageBox,  kScoreField, kPlatform,
-                                 kShown,          kSettled,     kSettledLate};
+inline constexpr std::array kAll{kRepaint,     kFirstFrame, kKey,        kSoundAsync, kSoundWait,
+                                 kSoundWaited, kOutputOpen, kOutputIdle, kMessageBox, kScoreField,
+                                 kPlatform,    kShown,      kSettled,    kSettledLate};
 } // namespace LogLines

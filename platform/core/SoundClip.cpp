@@ -1,7 +1,9 @@
 #include "SoundClip.h"
 
+#include "Logging.h"
 #include "WaveFile.h"
 
+#include <QFile>
 #include <QtEndian>
 
 namespace {
@@ -23,5 +25,15 @@ std::optional<SoundClip> SoundClip::FromWave(const WaveFile& wave) {
     clip.pcm = wave.bitsPerSample == 8 ? Widen(wave.data) : wave.data;
     clip.pcm.truncate(clip.pcm.size() & ~qsizetype(1));
     clip.durationMs = wave.DurationMs();
+    return clip;
+}
+
+std::optional<SoundClip> SoundClip::Load(int id) {
+    QFile file(QStringLiteral(":/sound/%1.wav").arg(id));
+    std::optional<SoundClip> clip;
+    if (auto wave = WaveFile::Parse(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()))
+        clip = FromWave(*wave);
+    if (!clip)
+        qCWarning(lcResources) << "sound" << id << "is missing or not 22050 Hz mono PCM";
     return clip;
 }

@@ -15,4 +15,7 @@ struct SoundClip {
 
     // nullopt for a wave of another rate or channel count.
     static std::optional<SoundClip> FromWave(const WaveFile& wave);
+    // The built-in :/sound/<id>.wav; nullopt (and a warning) when it is
+    // missing or cannot be played.
+    static std::optional<SoundClip> Load(int id);
 };

@@ -3,25 +3,19 @@
 #include <dlfcn.h>
 
 namespace {
-template <typename Function> bool Resolve(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    return function != nullptr;
-}
-
 // The library stays loaded for the rest of the run.
-PulseLibrary* Load() {
-    void* library = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+const PulseLibrary* Load() {
+    void* library = dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr)
         return nullptr;
     static PulseLibrary pulse;
-    if (Resolve(library, "pa_simple_new", pulse.simpleNew) &&
-        Resolve(library, "pa_simple_write", pulse.simpleWrite) &&
-        Resolve(library, "pa_simple_free", pulse.simpleFree) &&
-        Resolve(library, "pa_simple_flush", pulse.simpleFlush) &&
-        Resolve(library, "pa_simple_get_latency", pulse.simpleGetLatency) &&
-        Resolve(library, "pa_strerror", pulse.strerror))
-        return &pulse;
-    return nullptr;
+    bool complete = true;
+#define ORLIX_PULSE_RESOLVE(name)                                                                  \
+    pulse.name = reinterpret_cast<decltype(pulse.name)>(dlsym(library, #name));                    \
+    complete = complete && pulse.name != nullptr;
+    ORLIX_PULSE_CALLS(ORLIX_PULSE_RESOLVE)
+#undef ORLIX_PULSE_RESOLVE
+    return complete ? &pulse : nullptr;
 }
 } // namespace
 

@@ -1,65 +1,72 @@
 #pragma once
 
-#include "SoundProgress.h"
-#include "SoundSlot.h"
+#include "IAudioStream.h"
+#include "SoundChannel.h"
 
 #include <QByteArray>
-#include <atomic>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
+#include <functional>
+#include <optional>
 
-class SoundFeeder;
+struct PulseLibrary;
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
-// One PulseAudio output stream, fed from a thread of its own: silence
-// between the sounds, so that a sound starts without waiting for a stream
-// to start. After seconds of silence it closes, so the sound device can
-// sleep, and the next sound opens it again behind a little silence, so that
-// no sound loses its beginning. The game's thread only hands sounds over
-// and reads the progress, and never calls into the audio library, so a
-// missing or stalled server cannot hold it. Nothing is connected before
-// Open() or the first sound, so start-up does not wait for the audio.
-class PulseOutput {
+// One PulseAudio playback stream (PipeWire serves it too) for the sound
+// channel, fed on the client library's own thread as the server asks. No
+// call here waits for the server: the game's thread hands sounds over and
+// asks how far they are under the library's lock, so a missing or stopped
+// server cannot hold it. Nothing connects before the first sound. After
+// seconds of silence the stream closes, so the device and the thread can
+// sleep; the next sound opens it again.
+class PulseOutput : private IAudioStream {
 public:
-    // Idle: closed after a silence, opening again for the next sound.
-    enum class State { Connecting, Open, Idle, Unavailable };
+    using Clock = SoundChannel::Clock;
+    // A call into the server unanswered for this long: it has stopped.
+    static constexpr std::chrono::milliseconds kStallLimit{150};
 
-    PulseOutput();
-    ~PulseOutput();
+    struct Progress {
+        const char* over = nullptr; // "heard" (or cut), "no output", "stalled"
+        Clock::time_point askAgain; // while not over: the latest time to ask
+    };
+
+    PulseOutput() = default;
+    ~PulseOutput() override;
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // Starts connecting; once is enough.
-    void Open();
-    // Signed 16-bit mono samples at 22050 per second, in place of any
-    // sound playing; opens the output first if need be. Returns the
-    // sound's ticket.
+    // Plays pcm in place of any sound, opening the output if need be;
+    // returns the sound's ticket.
     quint64 Play(const QByteArray& pcm);
-    // The sound is heard to its end, was cut, or was dropped.
-    bool HasEnded(quint64 ticket) const;
-    // The server has stopped answering.
-    bool IsStalled() const;
-    State CurrentState() const;
+    Progress ProgressOf(quint64 ticket);
+    // Called on the library's thread when the progress may have changed.
+    void SetWaker(std::function<void()> waker);
 
 private:
-    // Shared with the thread, which may outlive this object when the
-    // server stalls at exit.
-    struct Shared {
-        SoundSlot slot;
-        SoundProgress progress;
-        std::atomic<State> state{State::Connecting};
-        std::atomic<bool> stop{false};
-        std::atomic<bool> wanted{false}; // a sound was asked for while closed
-        std::mutex mutex;
-        std::condition_variable wake;
-        bool finished = false;
-    };
-    enum class FeedEnd { Idle, Lost, Stalled };
-    static void Run(std::shared_ptr<Shared> shared);
-    static FeedEnd Feed(Shared& shared, SoundFeeder& feeder);
-    static void WaitForSound(Shared& shared);
-    static void WaitForRetry(Shared& shared);
+    auto Locked();
+    bool Start();
+    void Connect(Clock::time_point now);
+    void OpenStream(Clock::time_point now);
+    void CloseStream();
+    void Lost(const char* why);
+    const char* Error() const;
+    void AskWhere(Clock::time_point now);
+    void Write(const char* data, qsizetype bytes) override;
+    void Flush() override;
+    static void OnContextState(pa_context* context, void* self);
+    static void OnStreamState(pa_stream* stream, void* self);
+    static void OnWrite(pa_stream* stream, size_t bytes, void* self);
+    static void OnTiming(pa_stream* stream, int success, void* self);
 
-    std::shared_ptr<Shared> m_shared;
-    bool m_opened = false;
+    const PulseLibrary* m_pulse = nullptr;
+    pa_threaded_mainloop* m_loop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_stream* m_stream = nullptr;
+    SoundChannel m_channel;
+    std::function<void()> m_waker;
+    std::optional<Clock::time_point> m_askedAt; // of the oldest call unanswered
+    Clock::time_point m_retryAt;
+    bool m_unavailable = false;
+    bool m_timingAsked = false;
+    bool m_told = false; // that the output is missing or lost
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+#include <optional>
+
+// Auto-repeats of a held key that queued up while the input was held (a
+// brr playing) count as one key-down, the first of them, as on the desktop
+// the game comes from: otherwise a key held for two seconds leaves seconds
+// of brrs behind it. Keys of other codes, and repeats the game kept up
+// with, are all handled.
+class QueuedRepeats {
+public:
+    // A key-down made at stamp (the window system's clock, in ms; 0 when
+    // unknown) reaches the host at now; the input was last held until
+    // heldUntil (the host's clock, in ms). True when it merges into the
+    // key-down before it.
+    bool Merges(unsigned key, bool repeat, quint64 stamp, qint64 now, qint64 heldUntil);
+
+private:
+    std::optional<qint64> m_lag; // the least delay seen between the two clocks
+    unsigned m_key = 0;
+    qint64 m_mergedUntil = 0; // repeats made until then are in hand
+};
