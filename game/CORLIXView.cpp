@@ -37,7 +37,9 @@ CORLIXView::~CORLIXView() {
         m_dcOutline->SelectBitmap(m_pOldOutlineBitmap);
 }
 
+// What the handler drew shows before the brr holds the input.
 void CORLIXView::Brr() {
+    UpdateWindow();
     if (m_services.sound != nullptr)
         m_services.sound->PlaySoundWait(kSoundBrr);
 }

@@ -1,6 +1,7 @@
 #include "CORLIXView.h"
 #include "FakeBitmapLoader.h"
 #include "FakeServices.h"
+#include "QueuedRepeats.h"
 #include "ScoreHistory.h"
 #include "TestView.h"
 #include "ViewHost.h"
@@ -65,6 +66,10 @@ class TestViewHost : public QObject {
 private slots:
     void onlyWhatAHandlerDrewReachesTheScreen_data();
     void onlyWhatAHandlerDrewReachesTheScreen();
+    void theScreenShowsEverythingBeforeABrr_data();
+    void theScreenShowsEverythingBeforeABrr();
+    void repeatsQueuedInAHoldCountOnce_data();
+    void repeatsQueuedInAHoldCountOnce();
 };
 
 void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen_data() {
@@ -99,6 +104,99 @@ void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen() {
     QTRY_COMPARE(g.recorder.painted, expected);
     if (!expected.isEmpty())
         QCOMPARE(g.recorder.paints.front(), g.PenCell());
+}
+
+void TestViewHost::theScreenShowsEverythingBeforeABrr_data() {
+    QTest::addColumn<QString>("event");
+    QTest::newRow("a click that misses every thumbnail") << "missed click";
+    QTest::newRow("a key refused right after the last move") << "refused key";
+    QTest::newRow("a right click refused right after a move") << "refused right click";
+}
+
+// Whatever a handler, or the one before it, has drawn is on the screen
+// before a brr holds the input: nothing is painted after the brr began.
+// The events queue together, as when the player is quick.
+void TestViewHost::theScreenShowsEverythingBeforeABrr() {
+    QFETCH(QString, event);
+    HostedGame g;
+    const auto post = [&g](QEvent* e) { QCoreApplication::postEvent(&g.host, e); };
+    const auto key = [](Qt::Key k) { return new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier); };
+    const auto press = [](Qt::MouseButton button, QPoint at) {
+        return new QMouseEvent(QEvent::MouseButtonPress, at, at, button, button, {});
+    };
+    if (event == "missed click") {
+        QTest::keyClick(&g.host, Qt::Key_Delete);
+        post(press(Qt::LeftButton, QPoint(10, 20)));
+    } else if (event == "refused key") {
+        g.Probe().SetMovesLeft(1);
+        post(key(Qt::Key_Up));
+        post(key(Qt::Key_Home));
+    } else {
+        post(key(Qt::Key_Up));
+        post(press(Qt::RightButton, g.OnBoard(125, 125)));
+    }
+    QRegion paintedAtBrr;
+    g.sound.onWait = [&] { paintedAtBrr = g.recorder.painted; };
+    QTRY_VERIFY(!g.sound.played.empty() && g.sound.played.back().waited);
+    QCoreApplication::processEvents();
+    QVERIFY(!paintedAtBrr.isEmpty());
+    QCOMPARE(paintedAtBrr, g.recorder.painted);
+}
+
+// Steps: "H561" the input was held until 561 ms on the host's clock;
+// "L@40>281" the Left key made at 40 ms on the window system's clock
+// reaches the host at 281 ms ("Lr": an auto-repeat; U, R, D the other
+// arrows). The keys handled, by the times they were made.
+void TestViewHost::repeatsQueuedInAHoldCountOnce_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<qint64>("clockOffset"); // the window system's clock ahead; -1: no time
+    QTest::addColumn<QString>("handled");
+    const QStringList held{"L@0>0",      "H280",       "Lr@40>281",  "H561",
+                           "Lr@80>562",  "Lr@240>562", "Lr@320>563", "H843",
+                           "Lr@560>844", "Lr@600>844", "H1124",      "Lr@880>1125"};
+    QTest::newRow("a held key, one brr per hold") << held << qint64(1000) << "0 40 320 600 880";
+    QTest::newRow("the same on clocks far apart") << held << qint64(5000000) << "0 40 320 600 880";
+    QTest::newRow("repeats the game keeps up with are all handled")
+        << QStringList{"L@0>0", "Lr@33>34", "Lr@66>66", "Lr@99>120", "Lr@132>133"} << qint64(1000)
+        << "0 33 66 99 132";
+    QTest::newRow("keys of other codes queued in a hold are all handled")
+        << QStringList{"L@0>0", "H280", "U@20>281", "R@40>282", "D@60>283", "L@80>284"} << qint64(1000)
+        << "0 20 40 60 80";
+    QTest::newRow("a repeat after another key is handled")
+        << QStringList{"L@0>0", "H280", "Lr@40>281", "H561", "U@100>562", "Lr@120>563"} << qint64(1000)
+        << "0 40 100 120";
+    QTest::newRow("a repeat made after the hold is handled")
+        << QStringList{"L@0>0", "H280", "Lr@40>281", "H561", "Lr@570>571"} << qint64(1000)
+        << "0 40 570";
+    QTest::newRow("without the window system's time nothing merges")
+        << QStringList{"L@0>0", "H280", "Lr@0>281", "Lr@0>282"} << qint64(-1) << "0 0 0";
+    QTest::newRow("after the window system's clock wraps, repeats go on")
+        << QStringList{"L@4294967000>0", "H280",      "Lr@4294967040>281", "H561",
+                       "Lr@4>600",       "Lr@37>633", "Lr@70>666"}
+        << qint64(1000) << "4294967000 4294967040 4 37 70";
+}
+
+void TestViewHost::repeatsQueuedInAHoldCountOnce() {
+    QFETCH(QStringList, steps);
+    QFETCH(qint64, clockOffset);
+    QFETCH(QString, handled);
+    QueuedRepeats repeats;
+    qint64 heldUntil = 0;
+    QStringList seen;
+    const QString keys = "LURD";
+    for (const QString& step : steps) {
+        if (step.startsWith('H')) {
+            heldUntil = step.mid(1).toLongLong();
+            continue;
+        }
+        const qint64 made = step.section('@', 1).section('>', 0, 0).toLongLong();
+        const qint64 now = step.section('>', 1).toLongLong();
+        const quint64 stamp = clockOffset < 0 ? 0 : quint64(made + clockOffset);
+        if (!repeats.Merges(37 + unsigned(keys.indexOf(step.at(0))), step.at(1) == 'r', stamp, now,
+                            heldUntil))
+            seen << QString::number(made);
+    }
+    QCOMPARE(seen.join(' '), handled);
 }
 
 QTEST_MAIN(TestViewHost)

@@ -1,5 +1,6 @@
 #include "ViewHost.h"
 
+#include "InputHold.h"
 #include "LogLines.h"
 #include "Logging.h"
 #include "VirtualKeys.h"
@@ -53,11 +54,7 @@ ViewHost::ViewHost(CView* view, QWidget* parent) : QWidget(parent), m_view(view)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_view->AttachClientArea(&m_client);
-    m_client.SetShowNow([this] {
-        const QRegion touched = m_client.TakeTouched();
-        if (!touched.isEmpty())
-            repaint(touched);
-    });
+    m_client.SetShowNow([this] { ShowTouched(); });
     qApp->installEventFilter(this);
 }
 
@@ -86,11 +83,12 @@ void ViewHost::ReleaseFirstPaint() {
 }
 
 // What a handler drew goes to the screen, and only that: a move changes a
-// pen cell and three counter lines, not the window.
+// pen cell and three counter lines, not the window. It goes at once, so
+// that no later event (a brr that holds the input) comes before it.
 void ViewHost::ShowTouched() {
     const QRegion touched = m_client.TakeTouched();
     if (!touched.isEmpty())
-        update(touched);
+        repaint(touched);
 }
 
 void ViewHost::InvalidateAll() {
@@ -179,6 +177,13 @@ void ViewHost::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    const auto ms = [](InputHold::Clock::time_point at) {
+        return qint64(
+            std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count());
+    };
+    if (m_repeats.Merges(vk, event->isAutoRepeat(), event->timestamp(), ms(InputHold::Clock::now()),
+                         ms(InputHold::LastEnd())))
+        return;
     qCDebug(lcKeys) << LogLines::kKey.text << vk;
     m_view->OnKeyDown(vk, 1, event->isAutoRepeat() ? 0x4000u : 0u);
     ShowTouched();

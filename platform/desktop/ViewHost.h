@@ -2,6 +2,7 @@
 
 #include "CView.h"
 #include "ClientArea.h"
+#include "QueuedRepeats.h"
 
 #include <QPointer>
 #include <QRegion>
@@ -13,7 +14,8 @@
 // the window system invalidated it: the whole client when the window is
 // first shown, resized or Repaint() is called, the uncovered part when a
 // dialog closes over it or the window system exposes it. A handler's own
-// drawing is only put on screen, the part it touched.
+// drawing is only put on screen, the part it touched, before the next event
+// is handled.
 class ViewHost : public QWidget {
     Q_OBJECT
 public:
@@ -56,6 +58,7 @@ private:
 
     CView* m_view;
     ClientArea m_client;
+    QueuedRepeats m_repeats;
     QRegion m_invalid;
     QPointer<QWindow> m_watchedWindow;
     bool m_painted = false;

@@ -3,10 +3,12 @@
 #include "IShell.h"
 #include "ISoundPlayer.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
-// Records every sound the game asks for, in order.
+// Records every sound the game asks for, in order; onWait, if set, runs
+// where a waited sound would hold the input.
 class RecordingSoundPlayer : public ISoundPlayer {
 public:
     struct Played {
@@ -15,8 +17,13 @@ public:
         friend bool operator==(const Played&, const Played&) = default;
     };
     void PlaySoundAsync(int id) override { played.push_back({id, false}); }
-    void PlaySoundWait(int id) override { played.push_back({id, true}); }
+    void PlaySoundWait(int id) override {
+        played.push_back({id, true});
+        if (onWait)
+            onWait();
+    }
     std::vector<Played> played;
+    std::function<void()> onWait;
 };
 
 // Records the titles set, the exits asked for and the modal boxes shown;
