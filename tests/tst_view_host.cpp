@@ -70,6 +70,8 @@ private slots:
     void theScreenShowsEverythingBeforeABrr();
     void repeatsQueuedInAHoldCountOnce_data();
     void repeatsQueuedInAHoldCountOnce();
+    void repeatsAreToldApart_data();
+    void repeatsAreToldApart();
 };
 
 void TestViewHost::onlyWhatAHandlerDrewReachesTheScreen_data() {
@@ -160,11 +162,11 @@ void TestViewHost::repeatsQueuedInAHoldCountOnce_data() {
         << QStringList{"L@0>0", "Lr@33>34", "Lr@66>66", "Lr@99>120", "Lr@132>133"} << qint64(1000)
         << "0 33 66 99 132";
     QTest::newRow("keys of other codes queued in a hold are all handled")
-        << QStringList{"L@0>0", "H280", "U@20>281", "R@40>282", "D@60>283", "L@80>284"} << qint64(1000)
-        << "0 20 40 60 80";
+        << QStringList{"L@0>0", "H280", "U@20>281", "R@40>282", "D@60>283", "L@80>284"}
+        << qint64(1000) << "0 20 40 60 80";
     QTest::newRow("a repeat after another key is handled")
-        << QStringList{"L@0>0", "H280", "Lr@40>281", "H561", "U@100>562", "Lr@120>563"} << qint64(1000)
-        << "0 40 100 120";
+        << QStringList{"L@0>0", "H280", "Lr@40>281", "H561", "U@100>562", "Lr@120>563"}
+        << qint64(1000) << "0 40 100 120";
     QTest::newRow("a repeat made after the hold is handled")
         << QStringList{"L@0>0", "H280", "Lr@40>281", "H561", "Lr@570>571"} << qint64(1000)
         << "0 40 570";
@@ -197,6 +199,35 @@ void TestViewHost::repeatsQueuedInAHoldCountOnce() {
             seen << QString::number(made);
     }
     QCOMPARE(seen.join(' '), handled);
+}
+
+// Steps: "d37@100" key 37 goes down at 100 ms, "u37@140" it goes up, "D"
+// a key-down the toolkit calls a repeat. Whether each key-down is one.
+void TestViewHost::repeatsAreToldApart_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("repeats");
+    QTest::newRow("the toolkit says so") << QStringList{"d37@100", "D37@140"} << "-r";
+    QTest::newRow("a release and a press at the same moment")
+        << QStringList{"d37@100", "u37@140", "d37@140", "u37@180", "d37@180"} << "-rr";
+    QTest::newRow("pressed again later") << QStringList{"d37@100", "u37@140", "d37@300"} << "--";
+    QTest::newRow("down again without going up") << QStringList{"d37@100", "d37@140"} << "-r";
+    QTest::newRow("another key") << QStringList{"d37@100", "u37@140", "d38@140"} << "--";
+}
+
+void TestViewHost::repeatsAreToldApart() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, repeats);
+    QueuedRepeats keys;
+    QString seen;
+    for (const QString& step : steps) {
+        const unsigned key = step.mid(1).section('@', 0, 0).toUInt();
+        const quint64 at = step.section('@', 1).toULongLong();
+        if (step.startsWith('u'))
+            keys.Released(key, at);
+        else
+            seen += keys.IsRepeat(key, step.startsWith('D'), at) ? 'r' : '-';
+    }
+    QCOMPARE(seen, repeats);
 }
 
 QTEST_MAIN(TestViewHost)

@@ -9,7 +9,7 @@
 // output, seen with QT_LOGGING_RULES="orlix.*.debug=true" and
 // QT_MESSAGE_PATTERN="%{category}: %{message}"; warnings are on by default.
 namespace LogCategory {
-inline constexpr const char* kKeys = "orlix.keys";           // keys delivered to the view
+inline constexpr const char* kKeys = "orlix.keys";           // keys and clicks for the view
 inline constexpr const char* kSound = "orlix.sound";         // sounds asked for
 inline constexpr const char* kAudio = "orlix.audio";         // the sound output
 inline constexpr const char* kPaint = "orlix.paint";         // repaints of the view
@@ -32,6 +32,8 @@ inline constexpr LogLine kRepaint{"REPAINT", kPaint, "OnDraw"};
 inline constexpr LogLine kFirstFrame{"FIRST_FRAME", kPaint, "first frame on screen"};
 // Then the virtual-key code.
 inline constexpr LogLine kKey{"KEY", kKeys, "OnKeyDown"};
+// Then the point clicked.
+inline constexpr LogLine kLeftClick{"LEFT_CLICK", kKeys, "OnLButtonDown"};
 // Then the sound's id.
 inline constexpr LogLine kSoundAsync{"SOUND_ASYNC", kSound, "async"};
 inline constexpr LogLine kSoundWait{"SOUND_WAIT", kSound, "wait"};
@@ -54,7 +56,7 @@ inline constexpr LogLine kSettled{"SETTLED", kWindow, "settled:"};
 // A warning: the window manager never settled the window. Then the limit.
 inline constexpr LogLine kSettledLate{"SETTLED_LATE", kWindow, "window not settled within"};
 
-inline constexpr std::array kAll{kRepaint,     kFirstFrame, kKey,        kSoundAsync, kSoundWait,
-                                 kSoundWaited, kOutputOpen, kOutputIdle, kMessageBox, kScoreField,
-                                 kPlatform,    kShown,      kSettled,    kSettledLate};
+inline constexpr std::array kAll{kRepaint,    kFirstFrame,  kKey,        kLeftClick,  kSoundAsync,
+                                 kSoundWait,  kSoundWaited, kOutputOpen, kOutputIdle, kMessageBox,
+                                 kScoreField, kPlatform,    kShown,      kSettled,    kSettledLate};
 } // namespace LogLines

@@ -11,10 +11,11 @@
 namespace {
 using Clock = PulseOutput::Clock;
 
-// A sink that lags far behind (one that renders seconds ahead, or a
-// stream that cannot start) is not waited for beyond this, past the
-// sound's own length.
-constexpr std::chrono::milliseconds kSlowSinkLimit{1000};
+// A slow sink is waited for: a null sink with no reader starts a new
+// stream up to 2 s late, behind the silence it had rendered ahead. Only a
+// sink that has stopped playing while its server still answers is given
+// up, this long after the sound's own length.
+constexpr std::chrono::milliseconds kSlowSinkLimit{2500};
 } // namespace
 
 PulseSoundPlayer::PulseSoundPlayer() : m_output(std::make_unique<PulseOutput>()) {}

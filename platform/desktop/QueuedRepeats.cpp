@@ -5,6 +5,20 @@ namespace {
 constexpr qint64 kClockJump = 60000;
 } // namespace
 
+bool QueuedRepeats::IsRepeat(unsigned key, bool toolkitSays, quint64 stamp) {
+    const bool repeat =
+        toolkitSays || key == m_down || (key == m_released && stamp == m_releasedAt && stamp != 0);
+    m_down = key;
+    return repeat;
+}
+
+void QueuedRepeats::Released(unsigned key, quint64 stamp) {
+    if (key == m_down)
+        m_down = 0;
+    m_released = key;
+    m_releasedAt = stamp;
+}
+
 // The time a key was made is read on the host's clock through the least
 // delay seen, which is the closest to the true offset between the clocks.
 bool QueuedRepeats::Merges(unsigned key, bool repeat, quint64 stamp, qint64 now, qint64 heldUntil) {

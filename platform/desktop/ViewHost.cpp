@@ -181,7 +181,8 @@ void ViewHost::keyPressEvent(QKeyEvent* event) {
         return qint64(
             std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count());
     };
-    if (m_repeats.Merges(vk, event->isAutoRepeat(), event->timestamp(), ms(InputHold::Clock::now()),
+    const bool repeat = m_repeats.IsRepeat(vk, event->isAutoRepeat(), event->timestamp());
+    if (m_repeats.Merges(vk, repeat, event->timestamp(), ms(InputHold::Clock::now()),
                          ms(InputHold::LastEnd())))
         return;
     qCDebug(lcKeys) << LogLines::kKey.text << vk;
@@ -189,12 +190,18 @@ void ViewHost::keyPressEvent(QKeyEvent* event) {
     ShowTouched();
 }
 
+void ViewHost::keyReleaseEvent(QKeyEvent* event) {
+    m_repeats.Released(ToVirtualKey(event->key()), event->timestamp());
+    QWidget::keyReleaseEvent(event);
+}
+
 void ViewHost::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const Point point{at.x(), at.y()};
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        qCDebug(lcKeys) << LogLines::kLeftClick.text << at;
         m_view->OnLButtonDown(MouseFlags(*event), point);
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton)
         m_view->OnRButtonDown(MouseFlags(*event), point);
     ShowTouched();
 }
