@@ -41,7 +41,7 @@ inline constexpr LogLine kSoundWait{"SOUND_WAIT", kSound, "wait"};
 // "stalled", "no output" or "limit".
 inline constexpr LogLine kSoundWaited{"SOUND_WAITED", kSound, "held input for"};
 inline constexpr LogLine kOutputOpen{"OUTPUT_OPEN", kAudio, "output open"};
-inline constexpr LogLine kOutputIdle{"OUTPUT_IDLE", kAudio, "output closed after a silence"};
+inline constexpr LogLine kOutputIdle{"OUTPUT_IDLE", kAudio, "output paused after a silence"};
 // Then the length of its text.
 inline constexpr LogLine kMessageBox{"MESSAGE_BOX", kDialogs, "message box"};
 // Then the field's id, its text in quotes and its geometry.

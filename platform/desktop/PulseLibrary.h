@@ -15,7 +15,7 @@
     CALL(pa_context_set_state_callback) CALL(pa_context_errno) CALL(pa_stream_new)                 \
     CALL(pa_stream_connect_playback) CALL(pa_stream_disconnect) CALL(pa_stream_unref)              \
     CALL(pa_stream_get_state) CALL(pa_stream_set_state_callback)                                   \
-    CALL(pa_stream_set_write_callback) CALL(pa_stream_write) CALL(pa_stream_flush)                 \
+    CALL(pa_stream_set_write_callback) CALL(pa_stream_write) CALL(pa_stream_flush) CALL(pa_stream_cork)                 \
     CALL(pa_stream_update_timing_info) CALL(pa_stream_get_latency) CALL(pa_operation_unref)        \
     CALL(pa_strerror)
 // clang-format on

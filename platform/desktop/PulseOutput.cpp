@@ -47,6 +47,8 @@ quint64 PulseOutput::Play(const QByteArray& pcm) {
     const auto locked = Locked();
     if (started)
         Connect(now);
+    if (m_corked)
+        Cork(false);
     const quint64 ticket = m_channel.Play(pcm, now);
     AskWhere(now);
     return ticket;
@@ -132,6 +134,14 @@ void PulseOutput::CloseStream() {
     m_channel.Open(nullptr);
     m_askedAt.reset();
     m_timingAsked = false;
+    m_corked = false;
+}
+
+// A paused stream keeps its place, so the next sound is heard at once.
+void PulseOutput::Cork(bool corked) {
+    if (pa_operation* done = m_pulse->pa_stream_cork(m_stream, corked, nullptr, nullptr))
+        m_pulse->pa_operation_unref(done);
+    m_corked = corked;
 }
 
 // The server is gone or refused us: silent until a sound tries again. Says
@@ -207,9 +217,9 @@ void PulseOutput::OnWrite(pa_stream*, size_t bytes, void* self) {
     output.m_channel.Fill(qsizetype(bytes), now);
     if (output.m_channel.WantsWord())
         output.AskWhere(now);
-    if (output.m_channel.Silence() >= kIdleAfter) {
+    if (!output.m_corked && output.m_channel.Silence() >= kIdleAfter) {
         qCDebug(lcAudio) << LogLines::kOutputIdle.text;
-        output.CloseStream();
+        output.Cork(true);
     }
 }
 

@@ -17,8 +17,8 @@ struct pa_threaded_mainloop;
 // call here waits for the server: the game's thread hands sounds over and
 // asks how far they are under the library's lock, so a missing or stopped
 // server cannot hold it. Nothing connects before the first sound. After
-// seconds of silence the stream closes, so the device and the thread can
-// sleep; the next sound opens it again.
+// seconds of silence the stream pauses, so the device and the thread can
+// sleep; the next sound resumes it.
 class PulseOutput : private IAudioStream {
 public:
     using Clock = SoundChannel::Clock;
@@ -48,6 +48,7 @@ private:
     void Connect(Clock::time_point now);
     void OpenStream(Clock::time_point now);
     void CloseStream();
+    void Cork(bool corked);
     void Lost(const char* why);
     const char* Error() const;
     void AskWhere(Clock::time_point now);
@@ -68,5 +69,6 @@ private:
     Clock::time_point m_retryAt;
     bool m_unavailable = false;
     bool m_timingAsked = false;
+    bool m_corked = false;
     bool m_told = false; // that the output is missing or lost
 };
