@@ -68,7 +68,8 @@ const char* PulseSoundPlayer::HoldUntilOver(quint64 ticket, std::chrono::millise
         timer.start(std::chrono::ceil<std::chrono::milliseconds>(wait));
     };
     QObject::connect(&timer, &QTimer::timeout, &loop, check);
-    m_output->SetWaker([&loop, check] { QMetaObject::invokeMethod(&loop, check); });
+    m_output->SetWaker(
+        [&loop, check] { QMetaObject::invokeMethod(&loop, check, Qt::QueuedConnection); });
     check();
     if (why == nullptr)
         InputHold::Run(loop);

@@ -21,10 +21,9 @@ public:
     static constexpr std::chrono::milliseconds kStartLimit{300};
     // A new stream may swallow its first moments: they are silence.
     static constexpr std::chrono::milliseconds kLeadIn{50};
-    // What the stream holds ahead of what is heard: a sound is followed by
-    // this much silence at once, so that the stream never runs dry behind
-    // it (the server then replays part of it) before the server asks for
-    // more.
+    // What the stream holds ahead of what is heard. A sound is followed by
+    // this much silence at once: a stream that ran dry behind it would have
+    // the server take back and play again what it had mixed of it.
     static constexpr std::chrono::milliseconds kAhead{100};
 
     // A new stream to write into, or none once it is closed or lost; a
