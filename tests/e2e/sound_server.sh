@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A sound server that comes and goes under a game in progress: killed, the
 # game goes on silently without losing a key or holding the input longer
-# than a brr; started again, the next sound plays; frozen (SIGSTOP), the
-# input is held no longer than a brr; resumed, the sound comes back.
+# than a brr; started again, the next sound plays, a brr as a click; frozen
+# (SIGSTOP), the input is held no longer than a brr; resumed, the sound
+# comes back.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
 start_x bare
@@ -58,6 +59,18 @@ wait_for 5 grep -qF "sound output lost" "$LOG" || fail "the lost output was not 
 
 start_pulse
 sleep 1.1 # the game tries the server again on a sound, once a second at most
+# A refusal asks for the output again, as a move does: its brr is heard
+# whole, and holds the input until then.
+start_recording
+press a
+game_caught_up
+stop_recording
+read_brr
+loud=$(od -An -v -td2 -w2 "$REC" | awk '{ v = $1 + 0; if (v > 8192 || v < -8192) n++ } END { print n + 0 }')
+echo "server started again: the brr has $loud loud samples of $BRR_LOUD; $(grep -F "$LOG_SOUND_WAITED" "$LOG" | tail -n 1)"
+[ "$loud" -ge $((BRR_LOUD * 97 / 100)) ] || fail "server started again: the brr was not heard whole"
+grep -F "$LOG_SOUND_WAITED" "$LOG" | tail -n 1 | grep -q 'heard$' ||
+    fail "server started again: the brr did not hold the input until it was heard"
 move_heard "server started again"
 
 kill -STOP "$PULSE_PID"
