@@ -132,7 +132,7 @@ bool CORLIXApp::CreateDocumentAndWindow() {
         ViewServices{m_sound.get(), m_bitmaps.get(), m_shell.get(), &theScoresDlg.History()});
     auto* host = new ViewHost(m_view.get());
     m_frame = new CMainFrame(host, [this](int command) { OnCommand(command); });
-    m_shell->SetMainWindow(m_frame);
+    m_shell->SetMainWindow(m_frame, host);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "LogLines.h"
 #include "Logging.h"
 #include "TimeText.h"
+#include "ViewHost.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -16,6 +17,11 @@
 void QtShell::SetMainWindowTitle(const std::string& title) {
     if (m_window != nullptr)
         m_window->setWindowTitle(TimeText::Decode(title));
+}
+
+void QtShell::SetBoardText(const std::string& name, const std::string& description) {
+    if (m_board != nullptr)
+        m_board->SetBoardText(QString::fromStdString(name), QString::fromStdString(description));
 }
 
 void QtShell::ExitProcess(int status) {

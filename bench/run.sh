@@ -27,5 +27,6 @@ printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..46})" "$(printf -- '-%.0
     "$(printf -- '-%.0s' {1..42})" "$(printf -- '-%.0s' {1..13})" "$(printf -- '-%.0s' {1..11})" \
     "$(printf -- '-%.0s' {1..6})"
 "$build/bench/orlix-bench"
+"$here/access/measure.sh" "$build"
 "$here/startup/measure.sh" "$build" "$runs"
 "$here/latency/measure.sh" "$build" "$key_rounds" 40

@@ -94,6 +94,8 @@ private:
     std::string m_strInstructions;
     std::string m_strInstructionsBox;
     std::string m_strAdvice;
+    std::string m_strBoardName; // the board in words, as last told
+    std::string m_strBoardText;
     Size m_sizeSmallM;
     Size m_sizeNameSample;
     Rect m_rcBoard;
@@ -134,6 +136,8 @@ private:
     void DrawPromptOrName(Surface& dc);
     void DrawHintAndAdvice(Surface& dc, const char* hint, unsigned hintFormat);
     void Brr();
+    // Tells the board's name and what it shows, when they changed.
+    void TellBoard();
 
     ViewServices m_services;
 };

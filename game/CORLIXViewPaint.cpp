@@ -23,6 +23,7 @@ void CORLIXView::OnDraw(Surface& dc) {
     dc.FillRect(m_rcName, m_brWhite);
     DrawHelpLine(dc);
     DrawPromptOrName(dc);
+    TellBoard();
 }
 
 void CORLIXView::DrawPaintTitle() {

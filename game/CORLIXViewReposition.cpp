@@ -28,4 +28,5 @@ void CORLIXView::OnRButtonDown(unsigned, Point point) {
         m_services.sound->PlaySoundAsync(kSoundMove);
     dc.SelectFont(&m_fontMain);
     SpendMove(dc);
+    TellBoard();
 }

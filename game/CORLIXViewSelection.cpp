@@ -66,6 +66,7 @@ void CORLIXView::StartOutline(Surface& dc, int number) {
     m_ptPen = {m_rcBoard.left + entry.start.x, m_rcBoard.top + entry.start.y};
     PaintPen(dc);
     m_nGameState = GameState::Tracing;
+    TellBoard();
 }
 
 void CORLIXView::DrawName(Surface& dc) {

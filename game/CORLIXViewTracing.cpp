@@ -33,6 +33,7 @@ void CORLIXView::OnKeyDown(unsigned nChar, unsigned, unsigned) {
         MovePen(dc, action);
         break;
     }
+    TellBoard();
 }
 
 // One comparison against the board edge ahead; with the pen on even

@@ -1,4 +1,5 @@
 #include "KeyDispatch.h"
+#include "Score.h"
 #include "SyntheticOutlines.h"
 #include "TestView.h"
 #include "VirtualKeys.h"
@@ -99,6 +100,8 @@ private slots:
     void clearingBlanksTheGameAndShowsThePrompt();
     void counterTextsKeepTheirPadding_data();
     void counterTextsKeepTheirPadding();
+    void theBoardIsToldInWords_data();
+    void theBoardIsToldInWords();
 };
 
 void TestTracing::everyKeyInEveryPhase_data() {
@@ -348,3 +351,59 @@ void TestTracing::counterTextsKeepTheirPadding() {
 
 QTEST_MAIN(TestTracing)
 #include "tst_tracing.moc"
+
+// Steps: "select" the Triangle, "last" makes the next move the last, a
+// virtual-key code, or "right" (a right click off the outline). What the
+// screen reader was told last, and how often; {M}, {H}, {S}, {h}, {c} and
+// {L} stand for the misses, hits, score, hit count, move count and moves
+// left at the end.
+void TestTracing::theBoardIsToldInWords_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("told");
+    const QString prompt = "Select an outline by left clicking on one of the images above.";
+    const QString counters = "Hit Count: {h}, Move Count: {c}, Moves Left: {L}";
+    QTest::newRow("the prompt, once laid out") << QStringList{} << prompt << "" << 1;
+    QTest::newRow("a selection: the outline and its counters")
+        << QStringList{"select"} << "Triangle" << counters << 2;
+    QTest::newRow("each move: the counters")
+        << QStringList{"select", "38", "38"} << "Triangle" << counters << 4;
+    QTest::newRow("refusals, F1 and F2 tell nothing new")
+        << QStringList{"select", "36", "112", "113", "right"} << "Triangle" << counters << 2;
+    QTest::newRow("the last move: the results")
+        << QStringList{"select", "last", "38"} << "Triangle"
+        << "Misses: {M}, Hits: {H}, Score: {S}. To play again, press the End Key." << 3;
+    QTest::newRow("End: the prompt again")
+        << QStringList{"select", "last", "38", "35"} << prompt << "" << 4;
+    QTest::newRow("Delete: the prompt again") << QStringList{"select", "46"} << prompt << "" << 3;
+}
+
+void TestTracing::theBoardIsToldInWords() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, told);
+    TestView t;
+    for (const QString& step : steps) {
+        if (step == "select")
+            t.Select(1);
+        else if (step == "last")
+            t.Probe().SetMovesLeft(1);
+        else if (step == "right")
+            t.RightClick(t.Probe().m_rcBoard.left + 125, t.Probe().m_rcBoard.top + 125);
+        else
+            t.Key(step.toUInt());
+    }
+    const ViewProbe v = t.Probe();
+    const int total = v.m_nMovesTotal, misses = v.m_nMisses;
+    text.replace("{M}", QString::number(misses))
+        .replace("{H}", QString::number(total - misses))
+        .replace("{S}", QString::number(ComputeScore(total, misses)))
+        .replace("{h}", QString::number(v.m_nHitCount))
+        .replace("{c}", QString::number(total - v.m_nMovesLeft))
+        .replace("{L}", QString::number(v.m_nMovesLeft));
+    QCOMPARE(int(t.shell.boardTexts.size()), told);
+    QCOMPARE(QString::fromStdString(t.shell.boardTexts.back().first), name);
+    QCOMPARE(QString::fromStdString(t.shell.boardTexts.back().second), text);
+}

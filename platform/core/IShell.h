@@ -7,6 +7,9 @@ class IShell {
 public:
     virtual ~IShell() = default;
     virtual void SetMainWindowTitle(const std::string& title) = 0;
+    // The board in words, for a screen reader: its name and what it shows
+    // now. Told when either changes.
+    virtual void SetBoardText(const std::string& name, const std::string& description) = 0;
     // Ends the process at once with the status; does not return in the
     // real program (fakes record the call and return).
     virtual void ExitProcess(int status) = 0;

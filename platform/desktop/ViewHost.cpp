@@ -1,5 +1,6 @@
 #include "ViewHost.h"
 
+#include "BoardAccessible.h"
 #include "InputHold.h"
 #include "LogLines.h"
 #include "Logging.h"
@@ -51,6 +52,11 @@ bool IsDialog(const QObject* object) {
 } // namespace
 
 ViewHost::ViewHost(CView* view, QWidget* parent) : QWidget(parent), m_view(view) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(BoardAccessible::Create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_view->AttachClientArea(&m_client);
@@ -73,6 +79,19 @@ void ViewHost::Invalidate(const QRegion& region) {
         return;
     m_invalid += inside;
     update(inside);
+}
+
+// A screen reader reads a colon out, so the spoken text goes without.
+void ViewHost::SetBoardText(const QString& name, const QString& description) {
+    const bool newName = name != accessibleName();
+    if (newName)
+        setAccessibleName(name);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+    QString spoken = newName && !description.isEmpty() ? name + ". " + description
+                     : newName                         ? name
+                                                       : description;
+    BoardAccessible::Announce(this, spoken.replace(QLatin1String(": "), QLatin1String(" ")));
 }
 
 void ViewHost::ReleaseFirstPaint() {

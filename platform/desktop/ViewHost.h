@@ -31,6 +31,9 @@ public:
     void HoldFirstPaint() { m_held = !m_painted; }
     void ReleaseFirstPaint();
     ClientArea& Client() { return m_client; }
+    // The board in words, for a screen reader, which also speaks what
+    // changed.
+    void SetBoardText(const QString& name, const QString& description);
     // On a scaled screen the logical size of an unchanged window can round
     // either way by one pixel; that is no change of the client size.
     static bool IsScalingJitter(QSize before, QSize after, qreal devicePixelRatio);

@@ -26,15 +26,19 @@ public:
     std::function<void()> onWait;
 };
 
-// Records the titles set, the exits asked for and the modal boxes shown;
+// Records the titles and board texts set, the exits asked for and the modal boxes shown;
 // exiting only records, and a box returns at once.
 class FakeShell : public IShell {
 public:
     void SetMainWindowTitle(const std::string& title) override { titles.push_back(title); }
+    void SetBoardText(const std::string& name, const std::string& description) override {
+        boardTexts.push_back({name, description});
+    }
     void ExitProcess(int status) override { exits.push_back(status); }
     void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
     void RunScoresDialog() override { ++scoresDialogs; }
     std::vector<std::string> titles;
+    std::vector<std::pair<std::string, std::string>> boardTexts;
     std::vector<int> exits;
     std::vector<std::string> messageBoxes;
     int scoresDialogs = 0;

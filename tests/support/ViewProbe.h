@@ -19,6 +19,8 @@ public:
     // The pen at this offset from the board's top-left corner.
     void SetPenOnBoard(Point offset) const;
     void SetTitle(const std::string& title) const { m_view.m_strTitle = title; }
+    // What the end of a handler does: tells the board in words, if changed.
+    void TellBoard() const { m_view.TellBoard(); }
 
 private:
     CORLIXView& m_view;
