@@ -49,12 +49,30 @@ void CMainFrame::BuildMenu() {
         if (entry.text == nullptr)
             current->addSeparator();
         else
-            current->addAction(CommandAction(entry.text, entry.command));
+            current->addAction(MenuAction(entry));
     }
 }
 
+// The shortcut the entry's text names goes on the item itself, as the
+// toolkit shows shortcuts: a screen reader then reads the item's name
+// without it, and its key with it.
+QAction* CMainFrame::MenuAction(const MenuEntry& entry) {
+    const QStringList parts = QString::fromLatin1(entry.text).split('\t');
+    QAction* action = CommandAction(parts.front(), entry.command);
+    if (parts.size() > 1)
+        action->setShortcut(QKeySequence(parts.back()));
+    return action;
+}
+
+// An accelerator a menu item already carries is not made twice: the two
+// would make the key ambiguous.
 void CMainFrame::BuildAccelerators() {
+    QList<QKeySequence> onMenus;
+    for (const QAction* action : findChildren<QAction*>())
+        onMenus << action->shortcut();
     for (const Accelerator& accelerator : AcceleratorTable::Entries()) {
+        if (onMenus.contains(QKeySequence(accelerator.keys)))
+            continue;
         QAction* action = CommandAction(QString(), accelerator.command);
         action->setShortcut(QKeySequence(accelerator.keys));
         action->setShortcutContext(Qt::WindowShortcut);

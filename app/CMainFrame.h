@@ -5,6 +5,7 @@
 #include <optional>
 
 class ViewHost;
+struct MenuEntry;
 
 // The fixed main window: caption and menu bar, no system menu or caption
 // buttons, no toolbar or status bar; the view fills the client area. Menu
@@ -35,6 +36,7 @@ private:
     void BuildMenu();
     void BuildAccelerators();
     QAction* CommandAction(const QString& text, int command);
+    QAction* MenuAction(const MenuEntry& entry);
 
     ViewHost* m_host;
     CommandHandler m_onCommand;

@@ -16,7 +16,11 @@ constexpr int kSmallestPixelSize = 8;
 
 FittingMessageBox::FittingMessageBox(Icon icon, const QString& title, const QString& text,
                                      StandardButtons buttons, QWidget* parent)
-    : QMessageBox(icon, title, text, buttons, parent) {}
+    : QMessageBox(icon, title, text, buttons, parent) {
+    // The icon is a word for a screen reader too.
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        label->setAccessibleName(icon == Warning ? QStringLiteral("Warning") : title);
+}
 
 QSize FittingMessageBox::Room(const QScreen* screen) {
     const QSize available = screen != nullptr ? screen->availableSize() : QSize(800, 600);

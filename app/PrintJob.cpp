@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -47,8 +48,14 @@ bool PrintJob::DoModal() {
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, kLastPage);
-    // It takes the keyboard at once, with or without a window manager.
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.activateWindow(); });
+    // It takes the keyboard at once, with or without a window manager, on
+    // its default button, as every dialog of the game does.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.activateWindow();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->isDefault())
+                button->setFocus();
+    });
     return dialog.exec() == QDialog::Accepted;
 }
 

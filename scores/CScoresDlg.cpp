@@ -2,6 +2,7 @@
 
 #include "LogLines.h"
 #include "Logging.h"
+#include "OutlineCatalogue.h"
 #include "ScoresDialogTemplate.h"
 #include "TemplateDialog.h"
 
@@ -16,11 +17,16 @@ int CScoresDlg::DoModal(QWidget* owner) {
     return result;
 }
 
+// Each field is named for a screen reader by its row and column, which
+// the eye takes from the names beside it and the header above.
 void CScoresDlg::OnInitDialog(TemplateDialog& dialog) {
     DoDataExchange(dialog, false);
     for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
         for (int slot = 0; slot < ScoreHistory::kSlots; ++slot) {
             const int id = ScoreHistory::FieldId(outline, slot);
+            dialog.Item(id)->setAccessibleName(QStringLiteral("%1, Score %2")
+                                                   .arg(OutlineCatalogue::Entry(outline).name)
+                                                   .arg(-slot));
             const std::string& text = m_history.Score(outline, slot);
             dialog.SetItemText(id, QString::fromStdString(text));
             qCDebug(lcDialogs).nospace() << LogLines::kScoreField.text << " " << id << " '"

@@ -68,6 +68,7 @@ QWidget* CreateIcon(const QRect& box, QWidget* parent) {
     auto* label = new QLabel(parent);
     // The icon keeps its own 32 x 32 size, anchored at the control's corner.
     label->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    label->setAccessibleName(QApplication::applicationDisplayName());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setMinimumSize(32, 32);
     label->resize(qMax(box.width(), 32), qMax(box.height(), 32));
