@@ -2,6 +2,7 @@
 
 #include "ViewHost.h"
 
+#include <QTimer>
 #include <QWidget>
 
 // A message: a list item with the message as its name.
@@ -62,18 +63,35 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return -1;
 }
 
-// The same item twice in a row would be taken for no change of focus.
 void BoardAccessible::Announce(QWidget* board, const QString& text) {
     if (!QAccessible::isActive())
         return;
     auto* self = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board));
     if (self == nullptr)
         return;
-    self->m_items[self->m_last]->m_focused = false;
-    self->m_last = 1 - self->m_last;
-    Item* item = self->m_items[self->m_last];
-    item->m_text = text;
+    self->m_waiting = text;
+    const qint64 since = self->m_spoken.isValid() ? self->m_spoken.elapsed() : kGapMs;
+    if (since >= kGapMs)
+        return self->Speak();
+    if (!std::exchange(self->m_timed, true))
+        QTimer::singleShot(kGapMs - since, board, [board] {
+            auto* later =
+                dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board));
+            if (later != nullptr) {
+                later->m_timed = false;
+                later->Speak();
+            }
+        });
+}
+
+// The same item twice in a row would be taken for no change of focus.
+void BoardAccessible::Speak() {
+    m_items[m_last]->m_focused = false;
+    m_last = 1 - m_last;
+    Item* item = m_items[m_last];
+    item->m_text = std::exchange(m_waiting, QString());
     item->m_focused = true;
+    m_spoken.start();
     QAccessibleEvent event(item, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QElapsedTimer>
 #include <array>
 
 // What a screen reader sees of the board: the board itself, named and
@@ -9,6 +10,8 @@
 // the name of the item not used last, which then takes the screen
 // reader's focus; the keyboard's stays on the board. (A description or
 // name change of the board alone is not spoken by today's screen readers.)
+// While keys come fast, it speaks at most every kGap, the latest message,
+// so that the screen reader does not fall behind the game.
 class BoardAccessible : public QAccessibleWidget {
 public:
     explicit BoardAccessible(QWidget* board);
@@ -18,6 +21,8 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 
+    static constexpr int kGapMs = 150;
+
     // Speaks text, if a screen reader listens.
     static void Announce(QWidget* board, const QString& text);
     // For QAccessible::installFactory: the board's interface is this one.
@@ -25,6 +30,11 @@ public:
 
 private:
     class Item;
+    void Speak();
+
     std::array<Item*, 2> m_items;
     size_t m_last = 0;
+    QString m_waiting; // the latest message, not spoken yet
+    QElapsedTimer m_spoken;
+    bool m_timed = false;
 };
