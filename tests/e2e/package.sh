@@ -41,7 +41,7 @@ metainfo="$root/usr/share/metainfo/org.example.Orlix.metainfo.xml"
 appstreamcli validate --pedantic --no-net "$metainfo" > "$WORK/appstream.log" 2>&1 ||
     fail "metainfo invalid: $(cat "$WORK/appstream.log")"
 if grep -E '^[EWIP]: ' "$WORK/appstream.log" |
-    grep -Ev ': (cid-contains-uppercase-letter|name-has-dot-suffix|relation-control-in-requires) '; then
+    grep -Ev ': (cid-contains-uppercase-letter|name-has-dot-suffix|relation-control-in-requires)( |$)'; then
     fail "appstreamcli has more to say: $(cat "$WORK/appstream.log")"
 fi
 [ "$("$root/usr/games/orlix" --version)" = "O.R.L.I.X. $(field Version)" ] ||
