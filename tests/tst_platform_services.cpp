@@ -159,8 +159,9 @@ int Threads() {
 // The test runs with PULSE_SERVER naming a socket that does not exist.
 void TestPlatformServices::noServerMeansNoWait() {
     PulseOutput output;
-    QTRY_COMPARE_WITH_TIMEOUT(output.ProgressOf(output.Play(QByteArray(4410, 'x'))).over,
-                              "no output", 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QByteArray(output.ProgressOf(output.Play(QByteArray(4410, 'x'))).over),
+        QByteArray("no output"), 10000);
     for (int i = 0; i < 200; ++i)
         QCOMPARE(output.ProgressOf(output.Play(QByteArray(4410, 'x'))).over, "no output");
 }
