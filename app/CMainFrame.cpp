@@ -11,6 +11,7 @@
 #include "X11SettleWatcher.h"
 #include "X11WindowHints.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -42,14 +43,15 @@ void CMainFrame::BuildMenu() {
     for (const MenuEntry& entry : MenuTable::Entries()) {
         if (current == nullptr || currentName != entry.menu) {
             currentName = entry.menu;
-            current = menuBar()->addMenu(currentName);
+            current = menuBar()->addMenu(QCoreApplication::translate("Menu", entry.menu));
             current->setSeparatorsCollapsible(false); // the File menu opens with one
             current->setStyle(style);
         }
         if (entry.text == nullptr)
             current->addSeparator();
         else
-            current->addAction(CommandAction(entry.text, entry.command));
+            current->addAction(
+                CommandAction(QCoreApplication::translate("Menu", entry.text), entry.command));
     }
 }
 

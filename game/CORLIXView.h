@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bitmap.h"
+#include "BoardTexts.h"
 #include "Brush.h"
 #include "CView.h"
 #include "Font.h"
@@ -136,4 +137,5 @@ private:
     void Brr();
 
     ViewServices m_services;
+    const BoardTexts m_texts;
 };

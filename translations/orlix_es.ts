@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>O.R.L.I.X. Version K418 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To see instructions press F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To see past scores press F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(c) 2026 O.R.L.I.X. project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About O.R.L.I.X.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>To reposition the tracing pen, right click at the desired point on the outline.
+To cancel this selection, press Delete.</source>
+        <extracomment>Below the board while tracing: two lines, each centred on one line of its own across the window, also in a window 800 pixels wide. &quot;Delete&quot; is the key&apos;s name on the keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To play again, press the End Key.</source>
+        <extracomment>Below the board once a game is over, on one line. &quot;End&quot; is the key&apos;s name on the keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an outline by left clicking on one of the images above.</source>
+        <extracomment>One line under the pictures at the top left, 620 pixels wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To view the instructions, press F1; to print them, press the Ctrl and P keys. To Quit, press the Alt and F4 keys.</source>
+        <extracomment>One line along the bottom of the window, which may be only 800 pixels wide: the English takes nearly all of it. The key names are those printed on the keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try a screen size of 800x600 if possible. If not, try the smallest available screen size. This will make it easier to see the outlines.
+
+Remember: All shapes are made up of horizontal and vertical segments. There is no such thing as a slanted line or a curve.
+
+To see past scores from this session, press F2.</source>
+        <extracomment>The column at the right of the board, 140 pixels wide and about 23 lines tall in an 800 x 600 window: short words, three paragraphs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves Left: </source>
+        <extracomment>Counter above the board; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Count: </source>
+        <extracomment>Counter above the board; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit Count: </source>
+        <extracomment>Counter above the board; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Misses: </source>
+        <extracomment>Result below the board; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hits: </source>
+        <extracomment>Result below the board; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <extracomment>Result below the board, from 0 to 100; the number follows the blank. At most 20 bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CORLIXApp</name>
+    <message>
+        <source>Failed to create empty document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CORLIXDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show the options and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt platform plugin to use (xcb, wayland).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>The value of --platform, as --help shows it: &lt;name&gt;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X display to use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>display</source>
+        <extracomment>The value of --display, as --help shows it: &lt;display&gt;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O.R.L.I.X.: trace an outline with the arrow keys, one move at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>document</source>
+        <extracomment>The document argument, as --help names it; the same word as in &quot;[document]&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file to open as the (empty) document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[document]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [document]</source>
+        <extracomment>The first line of --help; %1 is the program&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be opened; &apos;%1&apos; ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>Welcome to O.R.L.I.X.! The object of the game is to trace a selected outline as closely as possible with the four arrow keys, near the bottom right of your keyboard: you trace over the light green outline with a black pen. When the game comes up, small images near the top left corner of the screen stand for the outlines; left-click one and its outline appears in the centre of the screen, with a black dot on it: your first move, already made for you. Above the outline are three numbers. &apos;Hit Count&apos; starts at one and goes up by one each time the pen covers a green pixel of the outline. &apos;Move Count&apos; starts at one and goes up by one for each arrow-key press and each move of the pen by a right-click on the outline. &apos;Moves Left&apos;, the presses and pen moves you have left, starts one below the number shown inside the outline and goes down by one with each of them. When it reaches zero the game ends, and your hits and misses appear below the outline with your score, from 0 to 100. To play: </source>
+        <extracomment>The instructions begin here; F1 shows them, and the printed page, which must hold all of them on one page, also carries the last block. Keep to about the length of the English. The counters&apos; names in quotes are the labels above the board, without their colons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.   Left-click one of the small images near the top left of the screen.
+2.   Find the starting point of the tracing: the black dot on the outline.
+3.   Trace the outline as closely as you can with the arrow keys.
+4.   If necessary, move the pen by right-clicking a green pixel of the outline.
+5.   Keep tracing until your moves are used up (&apos;Moves Left&apos; is zero).
+6.   Read your score below the outline.
+7.   To play again, press the End key and go back to step 1.</source>
+        <extracomment>One step a line, each number followed by three blanks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: Of the two directions from the starting point, take the easier one first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you hear a brr sound it means that you clicked or pressed a key that was not enabled at that moment, or that you clicked in the wrong place; no harm is done. Your scores last for as long as the program runs: press F2 to see them at any time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game works best at a screen resolution of 800x600.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O.R.L.I.X. is produced by the O.R.L.I.X. project.
+These materials may not be copied or distributed without our permission.
+Copyright (c) 2026 The O.R.L.I.X. project. All rights reserved.
+The O.R.L.I.X. project, P.O. Box 418, Example Town, EX 00418
+E-mail: games@example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More free games from the O.R.L.I.X. project wait for you on our download site, downloads.example.org: open its Games page and search for &quot;O.R.L.I.X. project&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About O.R.L.I.X....</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Outline</name>
+    <message>
+        <source>Triangle</source>
+        <extracomment>An outline&apos;s name. On the board it must fit a box as wide as &quot;xTrianglex&quot; in the same font; in the scores dialog it has 8 characters of a fixed-pitch font.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dancer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter E</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScoresDialog</name>
+    <message>
+        <source>Scores by Image. Score 0 is the Most Recent and Score -6 is the Oldest</source>
+        <extracomment>The dialog&apos;s caption, which the window manager draws in about 500 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image      Score 0  Score -1  Score -2  Score -3  Score -4  Score -5  Score -6</source>
+        <extracomment>In a fixed-pitch font, each heading above its column: the first at character 12, the second at 21, and every further one 10 characters to the right; 79 characters at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowTitle</name>
+    <message>
+        <source>O.R.L.I.X. Copyright (c) 2026, all rights reserved -- </source>
+        <extracomment>Start of the window title, before the date and time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> -- Version K418</source>
+        <extracomment>End of the window title, after the date and time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
