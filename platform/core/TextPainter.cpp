@@ -18,9 +18,9 @@ void TextPainter::RecordInto(std::vector<DrawnText>* record) {
     recording = record;
 }
 
-void TextPainter::Record(const QString& text, const QRect& room, const QRect& needed) {
+void TextPainter::Record(const DrawnText& text) {
     if (recording != nullptr)
-        recording->push_back({text, room, needed});
+        recording->push_back(text);
 }
 
 const QFont& TextPainter::InitialFont() {
@@ -60,7 +60,8 @@ void TextPainter::DrawInRect(QPainter& painter, const QFont& font, ColorRef colo
     QRect needed;
     painter.drawText(ToQRect(rect), ToQtFlags(format), lines, &needed);
     painter.restore();
-    Record(lines, ToQRect(rect), needed);
+    if (recording != nullptr)
+        Record({lines, font, ToQtFlags(format), ToQRect(rect), ToQRect(rect), needed});
 }
 
 // The background box and the glyphs' ink, which may stick out of it, with a
@@ -72,13 +73,16 @@ QRect TextPainter::DrawAt(QPainter& painter, const QFont& font, ColorRef colour,
     const QString line = ToQString(text);
     const QFontMetrics metrics(font, painter.device());
     QRect box;
-    painter.drawText(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, line,
-                     &box);
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    const QRect place(x, y, metrics.horizontalAdvance(line), metrics.height());
+    painter.drawText(place, flags, line, &box);
     painter.restore();
     const QRect ink = metrics.boundingRect(line).translated(x, y + metrics.ascent());
-    const QPaintDevice* device = painter.device();
-    Record(line, QRect(0, 0, device->width(), device->height()), box.united(ink));
+    if (recording != nullptr) {
+        const QPaintDevice* device = painter.device();
+        Record({line, font, flags, place, QRect(0, 0, device->width(), device->height()),
+                box.united(ink)});
+    }
     return box.united(ink).adjusted(-1, -1, 1, 1);
 }
 

@@ -3,19 +3,23 @@
 #include "Colour.h"
 #include "Geometry.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <string_view>
 #include <vector>
 
-class QFont;
 class QPaintDevice;
 class QPainter;
 
-// A text as it was laid out: the area it was given (for a line at a point,
-// the whole surface) and the area its lines took, which may be larger.
+// A text as it was laid out: in this font, with these Qt alignment flags,
+// in place; the area it is to stay in (its rectangle, or for a line at a
+// point the whole surface), and the area its lines took, which may be larger.
 struct DrawnText {
     QString text;
+    QFont font;
+    int flags = 0;
+    QRect place;
     QRect room;
     QRect needed;
 };
@@ -48,5 +52,5 @@ public:
 private:
     static void Prepare(QPainter& painter, const QFont& font, ColorRef colour);
     static int ToQtFlags(unsigned format);
-    static void Record(const QString& text, const QRect& room, const QRect& needed);
+    static void Record(const DrawnText& text);
 };
