@@ -35,7 +35,10 @@ private slots:
 };
 
 namespace {
-const QStringList kLanguages{"en", "de", "fr", "es"};
+// English and every language the program has a catalogue for.
+QStringList Languages() {
+    return QStringList{"en"} + InstalledLanguage::Translated();
+}
 // What a window manager's icon and buttons take of a caption's width.
 constexpr int kCaptionButtons = 120;
 
@@ -133,7 +136,7 @@ int CaptionWidth(const QString& caption) {
 void TestTextFit::boardTextsFit_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QSize>("client");
-    for (const QString& language : kLanguages)
+    for (const QString& language : Languages())
         for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)})
             QTest::addRow("%s %dx%d", qPrintable(language), screen.width(), screen.height())
                 << language << QSize(screen.width(), screen.height() - 70);
@@ -166,7 +169,7 @@ void TestTextFit::boardTextsFit() {
 
 void TestTextFit::dialogTextsFit_data() {
     QTest::addColumn<QString>("language");
-    for (const QString& language : kLanguages)
+    for (const QString& language : Languages())
         QTest::newRow(qPrintable(language)) << language;
 }
 
@@ -207,13 +210,16 @@ void TestTextFit::instructionsFitTheirPage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("date");
     QTest::addColumn<int>("page");
-    const QStringList dates{"Wed Dec 30 23:59:59 2026", "Mi 30 Dez 2026 23:59:59 CEST",
-                            "mer. 30 déc. 2026 23:59:59 CEST", "mié 30 dic 2026 23:59:59 CEST"};
-    for (qsizetype i = 0; i < kLanguages.size(); ++i) {
+    const std::map<QString, QString> dates{{"en", "Wed Dec 30 23:59:59 2026"},
+                                           {"de", "Mi 30 Dez 2026 23:59:59 CEST"},
+                                           {"fr", "mer. 30 déc. 2026 23:59:59 CEST"},
+                                           {"es", "mié 30 dic 2026 23:59:59 CEST"}};
+    for (const QString& language : Languages()) {
+        const auto date = dates.find(language);
         for (const auto& [name, page] :
              {std::pair("A4", QPageSize::A4), {"Letter", QPageSize::Letter}})
-            QTest::addRow("%s %s", qPrintable(kLanguages[i]), name)
-                << kLanguages[i] << dates[i] << int(page);
+            QTest::addRow("%s %s", qPrintable(language), name)
+                << language << (date != dates.end() ? date->second : "no date for it") << int(page);
     }
 }
 

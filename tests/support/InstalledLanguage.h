@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 // The game's own translations of one language ("de", "fr", "es") installed
@@ -14,6 +15,8 @@ public:
     InstalledLanguage& operator=(const InstalledLanguage&) = delete;
 
     bool Loaded() const { return m_loaded; }
+    // The languages the program has catalogues for, without English.
+    static QStringList Translated();
 
 private:
     QTranslator m_translator;
