@@ -3,7 +3,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build run test check lint test-release test-asan bench contact-sheet package screenshot clean
+.PHONY: deps build run test check lint test-release test-asan bench contact-sheet package screenshot \
+	language-screenshots clean
 
 deps:
 	@scripts/install-deps
@@ -43,6 +44,17 @@ contact-sheet: build
 # The README's picture of a game in progress, taken afresh.
 screenshot: build
 	scripts/screenshot $(BUILD)/app/orlix docs/screenshot.png
+
+# The README's pictures of the game in German, French and Spanish, taken
+# afresh: docs/screenshot-<language>-<what>.png.
+language-screenshots: build
+	for locale in de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8; do \
+	    scripts/language-shots $(BUILD)/app/orlix $(BUILD)/tests/orlix-testtool $(BUILD)/shots \
+	        $$locale || exit 1; \
+	    for what in tracing finished scores instructions; do \
+	        cp $(BUILD)/shots/$${locale%%_*}-$$what.png docs/screenshot-$${locale%%_*}-$$what.png; \
+	    done; \
+	done
 
 # A .deb of the Release build: $(BUILD)/orlix_<version>_<arch>.deb
 package: build

@@ -11,6 +11,7 @@
 #include "X11SettleWatcher.h"
 #include "X11WindowHints.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -42,7 +43,7 @@ void CMainFrame::BuildMenu() {
     for (const MenuEntry& entry : MenuTable::Entries()) {
         if (current == nullptr || currentName != entry.menu) {
             currentName = entry.menu;
-            current = menuBar()->addMenu(currentName);
+            current = menuBar()->addMenu(QCoreApplication::translate("Menu", entry.menu));
             current->setSeparatorsCollapsible(false); // the File menu opens with one
             current->setStyle(style);
         }
@@ -54,13 +55,14 @@ void CMainFrame::BuildMenu() {
 }
 
 // The shortcut the entry's text names goes on the item itself, as the
-// toolkit shows shortcuts: a screen reader then reads the item's name
-// without it, and its key with it.
+// toolkit shows shortcuts (in the player's language): a screen reader then
+// reads the item's name without it, and its key with it.
 QAction* CMainFrame::MenuAction(const MenuEntry& entry) {
-    const QStringList parts = QString::fromLatin1(entry.text).split('\t');
-    QAction* action = CommandAction(parts.front(), entry.command);
-    if (parts.size() > 1)
-        action->setShortcut(QKeySequence(parts.back()));
+    const QString label = QCoreApplication::translate("Menu", entry.text).section('\t', 0, 0);
+    QAction* action = CommandAction(label, entry.command);
+    const QString keys = QString::fromLatin1(entry.text).section('\t', 1);
+    if (!keys.isEmpty())
+        action->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
     return action;
 }
 

@@ -26,8 +26,6 @@
 #include <limits>
 
 namespace {
-const QString kAllFiles = QStringLiteral("All Files (*)");
-
 QSettings Settings() {
     return QSettings(QString::fromLatin1(CORLIXApp::kRegistryKey),
                      QString::fromLatin1(CORLIXApp::kAppName));
@@ -69,11 +67,11 @@ bool CORLIXApp::InitInstance(const QStringList& arguments) {
     m_preparation->ToolkitReady();
     LoadStdProfileSettings();
     if (!CreateDocumentAndWindow()) {
-        ShowStartupError(QStringLiteral("Failed to create empty document."));
+        ShowStartupError(tr("Failed to create empty document."));
         return false;
     }
     if (arguments.size() > 1 && !m_doc->OpenFrom(arguments.at(1))) {
-        ShowStartupError(QStringLiteral("Failed to open document."));
+        ShowStartupError(tr("Failed to open document."));
         ExitInstance();
         return false;
     }
@@ -188,9 +186,10 @@ void CORLIXApp::OnFileNew() {
 }
 
 void CORLIXApp::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(m_frame, "Open", QString(), kAllFiles);
+    const QString path =
+        QFileDialog::getOpenFileName(m_frame, tr("Open"), QString(), tr("All Files (*)"));
     if (!path.isEmpty() && !m_doc->OpenFrom(path))
-        QMessageBox::warning(m_frame, kAppName, QStringLiteral("Failed to open document."));
+        QMessageBox::warning(m_frame, kAppName, tr("Failed to open document."));
     RepaintAfterModal();
 }
 
@@ -200,9 +199,9 @@ void CORLIXApp::OnFileSave() {
     if (!m_doc->Path().isEmpty())
         return;
     const QString path =
-        QFileDialog::getSaveFileName(m_frame, "Save As", m_doc->Title(), kAllFiles);
+        QFileDialog::getSaveFileName(m_frame, tr("Save As"), m_doc->Title(), tr("All Files (*)"));
     if (!path.isEmpty() && !m_doc->SaveAs(path))
-        QMessageBox::warning(m_frame, kAppName, QStringLiteral("Failed to save document."));
+        QMessageBox::warning(m_frame, kAppName, tr("Failed to save document."));
     RepaintAfterModal();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
 #include <memory>
@@ -16,6 +17,8 @@ class ViewHost;
 // The application: start-up, the one document, frame and view, the commands
 // they do not handle themselves, and the settings kept between runs.
 class CORLIXApp {
+    Q_DECLARE_TR_FUNCTIONS(CORLIXApp)
+
 public:
     static constexpr const char* kAppName = "O.R.L.I.X.";
     static constexpr const char* kRegistryKey = "Local AppWizard-Generated Applications";

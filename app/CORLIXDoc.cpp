@@ -30,7 +30,7 @@ CORLIXDoc::CORLIXDoc() {
 }
 
 bool CORLIXDoc::OnNewDocument() {
-    m_title = QStringLiteral("Untitled");
+    m_title = tr("Untitled");
     m_path.clear();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -7,6 +8,8 @@ class QWidget;
 // The one document: it holds no game data, is never modified and so never
 // asks to be saved. It only has a title and, once opened or saved, a file.
 class CORLIXDoc {
+    Q_DECLARE_TR_FUNCTIONS(CORLIXDoc)
+
 public:
     CORLIXDoc();
 

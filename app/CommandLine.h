@@ -18,12 +18,13 @@ public:
     explicit CommandLine(const QStringList& arguments);
 
     Request What() const { return m_request; }
-    QString HelpText() const { return m_helpText; }
+    // In the player's language, once the application has its translations.
+    QString HelpText() const;
     QString VersionText() const;
     // Empty when no document was named.
     QString Document() const { return m_document; }
-    // One line each, for stderr.
-    QStringList Warnings() const { return m_warnings; }
+    // One line each, for stderr, in the player's language.
+    QStringList Warnings() const;
     // The program's name and the toolkit options to hand to QApplication.
     QStringList ToolkitArguments() const { return m_toolkit; }
 
@@ -33,8 +34,9 @@ public:
 
 private:
     Request m_request = Request::Run;
-    QString m_helpText;
+    QString m_programName;
     QString m_document;
-    QStringList m_warnings;
+    QStringList m_unknownOptions;
+    QStringList m_ignoredDocuments;
     QStringList m_toolkit;
 };

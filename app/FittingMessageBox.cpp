@@ -19,7 +19,11 @@ FittingMessageBox::FittingMessageBox(Icon icon, const QString& title, const QStr
     : QMessageBox(icon, title, text, buttons, parent) {
     // The icon is a word for a screen reader too.
     if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
-        label->setAccessibleName(icon == Warning ? QStringLiteral("Warning") : title);
+        label->setAccessibleName(icon == Warning
+                                     //: The name a screen reader gives the exclamation-mark
+                                     //: icon of the instructions box.
+                                     ? QCoreApplication::translate("MessageBox", "Warning")
+                                     : title);
 }
 
 QSize FittingMessageBox::Room(const QScreen* screen) {

@@ -5,6 +5,7 @@
 #include "IShell.h"
 #include "Logging.h"
 #include "PageSurface.h"
+#include "Translation.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -34,7 +35,7 @@ bool PrintJob::Run(QPrinter& printer, bool direct) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         qCDebug(lcDialogs) << "print job did not start" << printer.outputFileName();
-        m_shell.ShowMessageBox(kCouldNotStart);
+        m_shell.ShowMessageBox(Translation::Text("PrintJob", kCouldNotStart));
         return false;
     }
     PrintPage(painter, info);

@@ -2,6 +2,8 @@
 
 #include "IPrintDialog.h"
 
+#include <QtGlobal>
+
 struct CPrintInfo;
 class CView;
 class IShell;
@@ -15,7 +17,8 @@ class QWidget;
 // start the job is reported to the player.
 class PrintJob : public IPrintDialog {
 public:
-    static constexpr const char* kCouldNotStart = "Could not start print job.";
+    static constexpr const char* kCouldNotStart =
+        QT_TRANSLATE_NOOP("PrintJob", "Could not start print job.");
 
     PrintJob(CView& view, IShell& shell, QWidget* owner);
     virtual ~PrintJob() = default;

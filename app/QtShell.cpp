@@ -5,7 +5,6 @@
 #include "FittingMessageBox.h"
 #include "LogLines.h"
 #include "Logging.h"
-#include "TimeText.h"
 #include "ViewHost.h"
 
 #include <QMessageBox>
@@ -16,7 +15,7 @@
 
 void QtShell::SetMainWindowTitle(const std::string& title) {
     if (m_window != nullptr)
-        m_window->setWindowTitle(TimeText::Decode(title));
+        m_window->setWindowTitle(QString::fromStdString(title));
 }
 
 void QtShell::SetBoardText(const std::string& name, const std::string& description) {
@@ -32,7 +31,7 @@ void QtShell::ExitProcess(int status) {
 // The exclamation mark of the desktop this game came from is Qt's warning.
 void QtShell::ShowMessageBox(const std::string& text) {
     FittingMessageBox box(QMessageBox::Warning, QString::fromLatin1(CORLIXApp::kAppName),
-                          QString::fromLatin1(text.c_str()), QMessageBox::Ok, m_window);
+                          QString::fromStdString(text), QMessageBox::Ok, m_window);
     qCDebug(lcDialogs) << LogLines::kMessageBox.text << text.size() << "characters";
     // It takes the keyboard at once, with or without a window manager.
     QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });

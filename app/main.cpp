@@ -1,6 +1,7 @@
 #include "CORLIXApp.h"
 #include "CommandLine.h"
 #include "TerminationSignal.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,6 +48,9 @@ int Run(const CommandLine& commandLine) {
     theApp.StartPreparing();
     ToolkitArgv toolkit(commandLine.ToolkitArguments());
     QApplication app(toolkit.argc, toolkit.pointers.data());
+    const Translations translations;
+    for (const QString& warning : commandLine.Warnings())
+        std::fprintf(stderr, "orlix: %s\n", qPrintable(warning));
     QApplication::setDesktopFileName(ORLIX_APP_ID);
     QStringList arguments{QApplication::applicationFilePath()};
     if (!commandLine.Document().isEmpty())
@@ -60,22 +64,24 @@ int Run(const CommandLine& commandLine) {
 }
 } // namespace
 
-// Help and version need no display, and neither touches any file.
+// Help and version need no display, and neither touches any file. Help is
+// in the player's language, which takes an application object.
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(CORLIXApp::kAppName);
     QCoreApplication::setApplicationVersion(ORLIX_VERSION);
     const CommandLine commandLine(Arguments(argc, argv));
     switch (commandLine.What()) {
-    case CommandLine::Request::Help:
+    case CommandLine::Request::Help: {
+        const QCoreApplication core(argc, argv);
+        const Translations translations;
         std::fputs(qPrintable(commandLine.HelpText()), stdout);
         return 0;
+    }
     case CommandLine::Request::Version:
         std::fputs(qPrintable(commandLine.VersionText()), stdout);
         return 0;
     case CommandLine::Request::Run:
         break;
     }
-    for (const QString& warning : commandLine.Warnings())
-        std::fprintf(stderr, "orlix: %s\n", qPrintable(warning));
     return Run(commandLine);
 }

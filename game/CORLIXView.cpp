@@ -5,6 +5,7 @@
 #include "ISoundPlayer.h"
 #include "InstructionTexts.h"
 #include "OutlineCatalogue.h"
+#include "Translation.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,11 +25,12 @@ CORLIXView::CORLIXView(const ViewServices& services) : m_services(services) {
 // only the printed page carries.
 void CORLIXView::BuildTexts() {
     using namespace InstructionTexts;
-    m_strInstructions = std::string(kWelcome) + "\n\n" + kSteps + "\n\n" + kHint + "\n\n" + kBrr +
-                        "\n" + kScreenSize + "\n\n" + kPublisher;
+    const auto text = [](const char* source) { return Translation::Text("Instructions", source); };
+    m_strInstructions = text(kWelcome) + "\n\n" + text(kSteps) + "\n\n" + text(kHint) + "\n\n" +
+                        text(kBrr) + "\n" + text(kScreenSize) + "\n\n" + text(kPublisher);
     m_strInstructionsBox = m_strInstructions;
-    m_strInstructions += std::string("\n\n") + kDownload;
-    m_strAdvice = GameTexts::kAdvice;
+    m_strInstructions += "\n\n" + text(kDownload);
+    m_strAdvice = Translation::Text("Board", GameTexts::kAdvice);
 }
 
 // No outline bitmap may still be selected into the mirror when it goes.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bitmap.h"
+#include "BoardTexts.h"
 #include "Brush.h"
 #include "CView.h"
 #include "Font.h"
@@ -140,4 +141,5 @@ private:
     void TellBoard();
 
     ViewServices m_services;
+    const BoardTexts m_texts;
 };

@@ -1,13 +1,12 @@
 #include "CORLIXView.h"
 
-#include "GameTexts.h"
 #include "IShell.h"
 #include "Score.h"
 
 #include <string>
 
 namespace {
-std::string Line(const char* label, int value) {
+std::string Line(const std::string& label, int value) {
     return label + std::to_string(value);
 }
 } // namespace
@@ -17,18 +16,19 @@ std::string Line(const char* label, int value) {
 void CORLIXView::TellBoard() {
     if (m_services.shell == nullptr || !m_bLayoutDone)
         return;
-    std::string name = m_nGameState == GameState::Selecting ? GameTexts::kPrompt : m_strName;
+    std::string name = m_nGameState == GameState::Selecting ? m_texts.prompt : m_strName;
     std::string text;
     if (m_nGameState == GameState::Tracing)
-        text = Line("Hit Count: ", m_nHitCount) + ", " +
-               Line("Move Count: ", m_nMovesTotal - m_nMovesLeft) + ", " +
-               Line("Moves Left: ", m_nMovesLeft);
+        text = Line(m_texts.hitCount, m_nHitCount) + ", " +
+               Line(m_texts.moveCount, m_nMovesTotal - m_nMovesLeft) + ", " +
+               Line(m_texts.movesLeft, m_nMovesLeft);
     else if (m_nGameState == GameState::Finished && m_nMovesTotal >= 1)
-        text = Line("Misses: ", m_nMisses) + ", " + Line("Hits: ", m_nMovesTotal - m_nMisses) +
-               ", " + Line("Score: ", ComputeScore(m_nMovesTotal, m_nMisses)) + ". " +
-               GameTexts::kPlayAgain;
+        text = Line(m_texts.misses, m_nMisses) + ", " +
+               Line(m_texts.hits, m_nMovesTotal - m_nMisses) + ", " +
+               Line(m_texts.score, ComputeScore(m_nMovesTotal, m_nMisses)) + ". " +
+               m_texts.playAgain;
     else if (m_nGameState == GameState::Finished)
-        text = GameTexts::kPlayAgain;
+        text = m_texts.playAgain;
     if (name == m_strBoardName && text == m_strBoardText)
         return;
     m_strBoardName = std::move(name);

@@ -1,14 +1,9 @@
 #include "CORLIXView.h"
 
-#include "GameTexts.h"
 #include "IShell.h"
 #include "OutlineCatalogue.h"
 #include "Score.h"
-
-namespace {
-constexpr const char* kRightsNotice = "O.R.L.I.X. Copyright (c) 2026, all rights reserved -- ";
-constexpr const char* kVersionSuffix = " -- Version K418";
-} // namespace
+#include "TimeText.h"
 
 void CORLIXView::OnDraw(Surface& dc) {
     DrawPaintTitle();
@@ -32,8 +27,9 @@ void CORLIXView::DrawPaintTitle() {
     std::tm local{};
     const bool ok = localtime_r(&m_tNow, &local) != nullptr &&
                     std::strftime(buffer, sizeof buffer, "%c", &local) > 0;
-    m_strTime = ok ? buffer : "";
-    m_strTitle = std::string(kRightsNotice) + m_strTime + kVersionSuffix;
+    // In the locale's own encoding, which need not be the UTF-8 of the rest.
+    m_strTime = ok ? TimeText::Decode(buffer).toStdString() : "";
+    m_strTitle = m_texts.rightsNotice + m_strTime + m_texts.versionSuffix;
     if (m_services.shell != nullptr)
         m_services.shell->SetMainWindowTitle(m_strTitle);
 }
@@ -58,18 +54,19 @@ void CORLIXView::DrawBoardState(Surface& dc) {
     if (m_nMovesLeft < 1 && m_nMovesTotal >= 1) {
         DrawResultLines(dc);
         if (m_nGameState == GameState::Finished)
-            DrawHintAndAdvice(dc, GameTexts::kPlayAgain, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+            DrawHintAndAdvice(dc, m_texts.playAgain.c_str(),
+                              DT_SINGLELINE | DT_CENTER | DT_VCENTER);
         else
             DrawHintAndAdvice(dc, nullptr, 0);
     } else if (m_nGameState == GameState::Tracing && m_nMovesLeft >= 1) {
-        DrawHintAndAdvice(dc, GameTexts::kRepositionHint, DT_WORDBREAK | DT_CENTER);
+        DrawHintAndAdvice(dc, m_texts.repositionHint.c_str(), DT_WORDBREAK | DT_CENTER);
     }
 }
 
 void CORLIXView::DrawResultLines(Surface& dc) {
-    DrawLine(dc, m_rcMisses, "Misses: ", m_nMisses);
-    DrawLine(dc, m_rcHits, "Hits: ", m_nMovesTotal - m_nMisses);
-    DrawLine(dc, m_rcScore, "Score: ", ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
+    DrawLine(dc, m_rcMisses, m_texts.misses.c_str(), m_nMisses);
+    DrawLine(dc, m_rcHits, m_texts.hits.c_str(), m_nMovesTotal - m_nMisses);
+    DrawLine(dc, m_rcScore, m_texts.score.c_str(), ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
 }
 
 // hint nullptr leaves the hint area alone and draws only the advice.
@@ -95,14 +92,14 @@ void CORLIXView::DrawThumbnails(Surface& dc) {
 void CORLIXView::DrawHelpLine(Surface& dc) {
     dc.SelectFont(&m_fontSmall);
     dc.SetTextColor(kHelpColour);
-    dc.TextOut(m_rcClient.left + 5, m_rcClient.bottom - m_sizeSmallM.cy - 2, GameTexts::kHelpLine);
+    dc.TextOut(m_rcClient.left + 5, m_rcClient.bottom - m_sizeSmallM.cy - 2, m_texts.helpLine);
     dc.SetTextColor(kBlack);
 }
 
 void CORLIXView::DrawPromptOrName(Surface& dc) {
     if (m_nGameState == GameState::Selecting) {
         dc.SetTextColor(kPromptColour);
-        dc.DrawText(GameTexts::kPrompt, m_rcPrompt, DT_SINGLELINE | DT_VCENTER);
+        dc.DrawText(m_texts.prompt, m_rcPrompt, DT_SINGLELINE | DT_VCENTER);
         return;
     }
     DrawName(dc);

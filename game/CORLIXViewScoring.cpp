@@ -1,6 +1,5 @@
 #include "CORLIXView.h"
 
-#include "GameTexts.h"
 #include "IScoreRecorder.h"
 #include "Score.h"
 
@@ -15,16 +14,16 @@ void CORLIXView::EndGame() {
         ShowResults(dc);
     m_nGameState = GameState::Finished;
     dc.FillRect(m_rcHint, m_brWhite);
-    dc.DrawText(GameTexts::kPlayAgain, m_rcHint, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    dc.DrawText(m_texts.playAgain, m_rcHint, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
 // The score is filed exactly as shown, without its label.
 void CORLIXView::ShowResults(Surface& dc) {
-    DrawLine(dc, m_rcMisses, "Misses: ", m_nMisses);
-    DrawLine(dc, m_rcHits, "Hits: ", m_nMovesTotal - m_nMisses);
+    DrawLine(dc, m_rcMisses, m_texts.misses.c_str(), m_nMisses);
+    DrawLine(dc, m_rcHits, m_texts.hits.c_str(), m_nMovesTotal - m_nMisses);
     FormatNumber(ComputeScore(m_nMovesTotal, m_nMisses), "%3.1i");
     if (m_services.scores != nullptr)
         m_services.scores->RecordScore(m_nImage, m_szNumber);
     dc.FillRect(m_rcScore, m_brWhite);
-    DrawLabel(dc, m_rcScore, "Score: ");
+    DrawLabel(dc, m_rcScore, m_texts.score.c_str());
 }

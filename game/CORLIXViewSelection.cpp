@@ -1,8 +1,8 @@
 #include "CORLIXView.h"
 
-#include "GameTexts.h"
 #include "IBitmapLoader.h"
 #include "OutlineCatalogue.h"
+#include "Translation.h"
 
 #include <cstdio>
 
@@ -29,7 +29,7 @@ void CORLIXView::BlankForSelection(Surface& dc) {
     for (const Rect* rect : {&m_rcBoard, &m_rcMisses, &m_rcHits, &m_rcScore, &m_rcMovesLeft,
                              &m_rcPrompt, &m_rcMoveCount, &m_rcHitCount, &m_rcHint})
         dc.FillRect(*rect, m_brWhite);
-    dc.DrawText(GameTexts::kRepositionHint, m_rcHint, DT_WORDBREAK | DT_CENTER);
+    dc.DrawText(m_texts.repositionHint, m_rcHint, DT_WORDBREAK | DT_CENTER);
     dc.FillRect(m_rcAdvice, m_brWhite);
     dc.DrawText(m_strAdvice, m_rcAdvice, DT_WORDBREAK);
 }
@@ -47,7 +47,7 @@ int CORLIXView::ThumbnailAt(Point point) const {
 
 void CORLIXView::StartOutline(Surface& dc, int number) {
     const OutlineEntry& entry = OutlineCatalogue::Entry(number);
-    m_strName = entry.name;
+    m_strName = Translation::Text("Outline", entry.name);
     m_nImage = number;
     DrawName(dc);
     dc.SelectFont(&m_fontMain);

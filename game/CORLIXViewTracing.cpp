@@ -1,6 +1,5 @@
 #include "CORLIXView.h"
 
-#include "GameTexts.h"
 #include "IShell.h"
 #include "ISoundPlayer.h"
 
@@ -88,9 +87,9 @@ void CORLIXView::SpendMove(Surface& dc) {
 }
 
 void CORLIXView::DrawCounters(Surface& dc) {
-    DrawLine(dc, m_rcMovesLeft, "Moves Left: ", m_nMovesLeft);
-    DrawLine(dc, m_rcMoveCount, "Move Count: ", m_nMovesTotal - m_nMovesLeft);
-    DrawLine(dc, m_rcHitCount, "Hit Count: ", m_nHitCount);
+    DrawLine(dc, m_rcMovesLeft, m_texts.movesLeft.c_str(), m_nMovesLeft);
+    DrawLine(dc, m_rcMoveCount, m_texts.moveCount.c_str(), m_nMovesTotal - m_nMovesLeft);
+    DrawLine(dc, m_rcHitCount, m_texts.hitCount.c_str(), m_nHitCount);
 }
 
 // Counters, pen and mirror keep their values until the next selection sets
@@ -103,5 +102,5 @@ void CORLIXView::ClearToSelecting(Surface& dc) {
         dc.FillRect(*rect, m_brWhite);
     dc.SelectFont(&m_fontSmall);
     dc.SetTextColor(kPromptColour);
-    dc.DrawText(GameTexts::kPrompt, m_rcPrompt, DT_SINGLELINE | DT_VCENTER);
+    dc.DrawText(m_texts.prompt, m_rcPrompt, DT_SINGLELINE | DT_VCENTER);
 }

@@ -6,6 +6,8 @@
 #include "ScoresDialogTemplate.h"
 #include "TemplateDialog.h"
 
+#include <QCoreApplication>
+
 CScoresDlg theScoresDlg;
 
 int CScoresDlg::DoModal(QWidget* owner) {
@@ -24,9 +26,13 @@ void CScoresDlg::OnInitDialog(TemplateDialog& dialog) {
     for (int outline = 1; outline <= ScoreHistory::kOutlines; ++outline)
         for (int slot = 0; slot < ScoreHistory::kSlots; ++slot) {
             const int id = ScoreHistory::FieldId(outline, slot);
-            dialog.Item(id)->setAccessibleName(QStringLiteral("%1, Score %2")
-                                                   .arg(OutlineCatalogue::Entry(outline).name)
-                                                   .arg(-slot));
+            dialog.Item(id)->setAccessibleName(
+                //: A score field's name for a screen reader: the outline, then the column as
+                //: the header above the fields names it ("Score 0" is the newest).
+                QCoreApplication::translate("ScoresDialog", "%1, Score %2")
+                    .arg(QCoreApplication::translate("Outline",
+                                                     OutlineCatalogue::Entry(outline).name))
+                    .arg(-slot));
             const std::string& text = m_history.Score(outline, slot);
             dialog.SetItemText(id, QString::fromStdString(text));
             qCDebug(lcDialogs).nospace() << LogLines::kScoreField.text << " " << id << " '"

@@ -2,7 +2,11 @@
 #include "SyntheticOutlines.h"
 #include "TestView.h"
 
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 namespace {
 
@@ -23,6 +27,7 @@ private slots:
     void finishedShowsResults();
     void finishedWithoutBudgetShowsNoResults();
     void titleIsRebuiltAtEveryPaint();
+    void titleIsUtf8WhateverTheLocalesEncoding();
     void sizeChangeEndsTheProgramWithoutDrawing();
     void repaintErasesWhatTheSelectingPictureLacks();
     void exposedPartIsErasedAndRedrawnAlone();
@@ -139,6 +144,25 @@ void TestPainting::repaintErasesWhatTheSelectingPictureLacks() {
     QVERIFY(IsWhite(shown, t.Probe().m_rcHint));
     QVERIFY(IsWhite(shown, t.Probe().m_rcAdvice));
     QVERIFY(!IsWhite(shown, t.Probe().m_rcPrompt));
+}
+
+// The window and the printed page both take the title as UTF-8; the date
+// comes in the locale's own encoding, here KOI8-R, whose every day and month
+// name is Cyrillic.
+void TestPainting::titleIsUtf8WhateverTheLocalesEncoding() {
+    QTemporaryDir dir;
+    const int status = QProcess::execute(
+        "localedef", {"-i", "ru_RU", "-f", "KOI8-R", dir.filePath("ru_RU.KOI8-R")});
+    QVERIFY2(status == 0 || status == 1, "localedef failed: is the locales package there?");
+    qputenv("LOCPATH", dir.path().toLocal8Bit());
+    const QByteArray before = std::setlocale(LC_TIME, nullptr);
+    QVERIFY(std::setlocale(LC_TIME, "ru_RU.KOI8-R") != nullptr);
+    TestView t;
+    std::setlocale(LC_TIME, before.constData());
+    qunsetenv("LOCPATH");
+    const QString title = QString::fromStdString(t.Probe().m_strTitle);
+    QVERIFY2(!title.contains(QChar::ReplacementCharacter), qPrintable(title));
+    QVERIFY2(title.contains(QRegularExpression("\\p{Cyrillic}")), qPrintable(title));
 }
 
 // Only the exposed part is erased and drawn again; the title still shows

@@ -4,7 +4,9 @@
 
 // A modal dialog as a table: its window and its controls in dialog units,
 // in tab order. The shell builds the real dialog from it, so the table is
-// the one place its layout, texts and ids are written down.
+// the one place its layout, texts and ids are written down. The texts are
+// English; the dialog shows each line of them translated, looked up in the
+// control's translation context, else the template's.
 enum class ControlKind { PushButton, Static, Edit, Icon };
 
 // The push buttons that end a dialog, and what DoModal gives back for them.
@@ -28,6 +30,7 @@ struct DialogControl {
     int x, y, cx, cy;
     const char* text;
     unsigned style;
+    const char* context = nullptr;
 };
 
 struct DialogTemplate {
@@ -39,4 +42,5 @@ struct DialogTemplate {
     int cx, cy;      // the client area
     bool systemMenu; // a close box in the caption
     std::vector<DialogControl> controls;
+    const char* context = nullptr; // none: the texts are shown as they are
 };

@@ -6,8 +6,21 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+std::vector<DrawnText>* recording = nullptr;
+} // namespace
+
 QString TextPainter::ToQString(std::string_view text) {
-    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void TextPainter::RecordInto(std::vector<DrawnText>* record) {
+    recording = record;
+}
+
+void TextPainter::Record(const DrawnText& text) {
+    if (recording != nullptr)
+        recording->push_back(text);
 }
 
 const QFont& TextPainter::InitialFont() {
@@ -43,8 +56,12 @@ void TextPainter::DrawInRect(QPainter& painter, const QFont& font, ColorRef colo
     painter.save();
     painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
     Prepare(painter, font, colour);
-    painter.drawText(ToQRect(rect), ToQtFlags(format), ToQString(text));
+    const QString lines = ToQString(text);
+    QRect needed;
+    painter.drawText(ToQRect(rect), ToQtFlags(format), lines, &needed);
     painter.restore();
+    if (recording != nullptr)
+        Record({lines, font, ToQtFlags(format), ToQRect(rect), ToQRect(rect), needed});
 }
 
 // The background box and the glyphs' ink, which may stick out of it, with a
@@ -56,11 +73,16 @@ QRect TextPainter::DrawAt(QPainter& painter, const QFont& font, ColorRef colour,
     const QString line = ToQString(text);
     const QFontMetrics metrics(font, painter.device());
     QRect box;
-    painter.drawText(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, line,
-                     &box);
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    const QRect place(x, y, metrics.horizontalAdvance(line), metrics.height());
+    painter.drawText(place, flags, line, &box);
     painter.restore();
     const QRect ink = metrics.boundingRect(line).translated(x, y + metrics.ascent());
+    if (recording != nullptr) {
+        const QPaintDevice* device = painter.device();
+        Record({line, font, flags, place, QRect(0, 0, device->width(), device->height()),
+                box.united(ink)});
+    }
     return box.united(ink).adjusted(-1, -1, 1, 1);
 }
 

@@ -3,13 +3,26 @@
 #include "Colour.h"
 #include "Geometry.h"
 
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <string_view>
+#include <vector>
 
-class QFont;
-class QRect;
 class QPaintDevice;
 class QPainter;
+
+// A text as it was laid out: in this font, with these Qt alignment flags,
+// in place; the area it is to stay in (its rectangle, or for a line at a
+// point the whole surface), and the area its lines took, which may be larger.
+struct DrawnText {
+    QString text;
+    QFont font;
+    int flags = 0;
+    QRect place;
+    QRect room;
+    QRect needed;
+};
 
 // Text as every surface draws it: in the selected font and colour on an
 // opaque white background, in the layouts the game asks for. The window's
@@ -17,8 +30,7 @@ class QPainter;
 // the window would.
 class TextPainter {
 public:
-    // The game's texts are plain 8-bit strings in the process's locale,
-    // as the date in the window title is.
+    // The game's texts are UTF-8.
     static QString ToQString(std::string_view text);
     // The font a surface draws with before any font is selected into it.
     static const QFont& InitialFont();
@@ -33,8 +45,12 @@ public:
     // Width and height of one line, in the pixels of device (the screen's
     // when device is nullptr).
     static Size Extent(const QFont& font, const QPaintDevice* device, std::string_view text);
+    // From now on every text drawn is also added to record (nullptr: no
+    // longer), so a test can see whether each fitted its place.
+    static void RecordInto(std::vector<DrawnText>* record);
 
 private:
     static void Prepare(QPainter& painter, const QFont& font, ColorRef colour);
     static int ToQtFlags(unsigned format);
+    static void Record(const DrawnText& text);
 };

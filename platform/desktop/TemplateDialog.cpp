@@ -1,6 +1,7 @@
 #include "TemplateDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -16,6 +17,19 @@ constexpr int kSmallestPixelSize = 6;
 // Room for the window manager's frame and caption around a dialog.
 constexpr int kFrameAllowance = 40;
 const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+
+// Each line of a text is a message of its own: a column of names shares
+// its translations with the board, which shows the names one at a time.
+QString Translated(const char* context, const char* text) {
+    QStringList lines = QString::fromUtf8(text).split(u'\n');
+    if (context != nullptr) {
+        for (QString& line : lines) {
+            if (!line.isEmpty())
+                line = QCoreApplication::translate(context, line.toUtf8().constData());
+        }
+    }
+    return lines.join(u'\n');
+}
 
 QSizeF BaseUnits(const QFont& font) {
     const QFontMetricsF metrics(font);
@@ -33,8 +47,8 @@ Qt::Alignment TextAlignment(unsigned style) {
     return horizontal | ((style & CS_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-QWidget* CreateButton(const DialogControl& control, QDialog* dialog) {
-    auto* button = new QPushButton(QString::fromLatin1(control.text), dialog);
+QWidget* CreateButton(const DialogControl& control, const QString& text, QDialog* dialog) {
+    auto* button = new QPushButton(text, dialog);
     button->setDefault(control.style & CS_DEFAULT);
     button->setAutoDefault(false);
     if (control.id == IDOK)
@@ -44,18 +58,18 @@ QWidget* CreateButton(const DialogControl& control, QDialog* dialog) {
     return button;
 }
 
-QWidget* CreateStatic(const DialogControl& control, QWidget* parent) {
+QWidget* CreateStatic(const DialogControl& control, const QString& text, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(control.text));
+    label->setText(text);
     label->setAlignment(TextAlignment(control.style));
     label->setContentsMargins(0, 0, 0, 0);
     label->setIndent(0);
     return label;
 }
 
-QWidget* CreateEdit(const DialogControl& control, QWidget* parent) {
-    auto* edit = new QLineEdit(QString::fromLatin1(control.text), parent);
+QWidget* CreateEdit(const DialogControl& control, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
     edit->setReadOnly(control.style & CS_READONLY);
     edit->setFrame(control.style & CS_BORDER);
     edit->setAlignment(TextAlignment(control.style) | Qt::AlignVCenter);
@@ -102,14 +116,15 @@ TemplateDialog::TemplateDialog(const DialogTemplate& t, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          (t.systemMenu ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                                        : Qt::WindowFlags())) {
-    setWindowTitle(QString::fromLatin1(t.caption));
+    setWindowTitle(Translated(t.context, t.caption));
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     setFont(DialogFont(t, screen != nullptr ? screen->availableSize() : QSize(800, 600)));
     SetBaseUnits(font());
     setFixedSize(ToPixels(0, 0, t.cx, t.cy).size());
     QWidget* previous = nullptr;
     for (const DialogControl& control : t.controls) {
-        QWidget* widget = CreateControl(control);
+        QWidget* widget = CreateControl(
+            control, Translated(control.context ? control.context : t.context, control.text));
         widget->setFocusPolicy((control.style & CS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
         if (previous != nullptr)
             setTabOrder(previous, widget);
@@ -119,18 +134,18 @@ TemplateDialog::TemplateDialog(const DialogTemplate& t, QWidget* owner)
     }
 }
 
-QWidget* TemplateDialog::CreateControl(const DialogControl& control) {
+QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QString& text) {
     const QRect box = ToPixels(control.x, control.y, control.cx, control.cy);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::PushButton:
-        widget = CreateButton(control, this);
+        widget = CreateButton(control, text, this);
         break;
     case ControlKind::Static:
-        widget = CreateStatic(control, this);
+        widget = CreateStatic(control, text, this);
         break;
     case ControlKind::Edit:
-        widget = CreateEdit(control, this);
+        widget = CreateEdit(control, text, this);
         break;
     case ControlKind::Icon:
         widget = CreateIcon(box, this);

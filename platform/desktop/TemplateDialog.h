@@ -33,7 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* CreateControl(const DialogControl& control);
+    QWidget* CreateControl(const DialogControl& control, const QString& text);
     void SetBaseUnits(const QFont& font);
 
     qreal m_baseX = 1;

@@ -3,7 +3,8 @@
 # without a display and touch no file; an unknown option only warns; a
 # document that cannot be opened (missing, or a FIFO that nobody writes
 # to) fails the start with the error message instead of hanging; and the
-# title's date is in the user's own locale and encoding.
+# title's date is in the user's own locale and encoding. In a French
+# locale, the title and --help are French, in German --help is German.
 source "$(dirname "$0")/lib.sh"
 start_x bare
 real=$ORLIX
@@ -25,6 +26,10 @@ for option in --version -v --help; do
     esac
 done
 [ -z "$(ls -A "$empty")" ] || fail "help or version wrote $(ls -A "$empty")"
+usage=$(LANG=de_DE.UTF-8 "$real" --help | head -n 1)
+[ "$usage" = "Aufruf: orlix [Optionen] [Dokument]" ] || fail "German help: $usage"
+usage=$(LANGUAGE=pt_BR:fr LANG=C "$real" --help | head -n 1)
+[ "$usage" = $'Usage\u00a0: orlix [options] [document]' ] || fail "French help: $usage"
 
 start_with --no-such-option
 start_game
@@ -57,4 +62,16 @@ day=$(LC_ALL=tr_TR.ISO-8859-9 date +%a | iconv -f ISO-8859-9 -t UTF-8)
 echo "title: $title"
 grep -q $'\xef\xbf\xbd' <<< "$title" && fail "replacement characters in the title"
 grep -q -- "-- $day " <<< "$title" || fail "the title's date is not in Turkish ($day)"
+kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null || true
+
+# In French under Latin-1: the notice translated beside the date, both
+# decoded right.
+localedef -i fr_FR -f ISO-8859-1 "$LOCPATH/fr_FR.ISO-8859-1" 2>/dev/null || [ $? -eq 1 ] ||
+    fail "localedef failed"
+LANG=fr_FR.ISO-8859-1 start_game
+title=$(xprop -id "$WINDOW" _NET_WM_NAME)
+day=$(LC_ALL=fr_FR.ISO-8859-1 date +%a | iconv -f ISO-8859-1 -t UTF-8)
+echo "title: $title"
+grep -q $'\xef\xbf\xbd' <<< "$title" && fail "replacement characters in the title"
+grep -q -- "tous droits réservés -- $day " <<< "$title" || fail "the title is not in French ($day)"
 echo "cmdline: ok"

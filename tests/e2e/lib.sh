@@ -12,6 +12,11 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
     exec dbus-run-session -- bash "$0" "$@"
 fi
 
+# The game in English whatever language the machine's user has chosen; a
+# test that wants another sets it for the game it starts.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
+
 WORK=$(mktemp -d)
 XVFB_PID=""
 WM_PID=""

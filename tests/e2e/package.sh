@@ -21,6 +21,7 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libpulse0 qt6-qpa-plugins li
     grep -Eq "(^|, )$needed( |,|$)" <<< "$depends" || fail "Depends lacks $needed"
 done
 grep -q "pulseaudio | pipewire-pulse" <<< "$(field Recommends)" || fail "no sound server recommended"
+grep -q "qt6-translations-l10n" <<< "$(field Recommends)" || fail "Qt's translations not recommended"
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '/$' | sort > "$WORK/files"
 DESTDIR="$WORK/usr-install" cmake --install "$BUILD_DIR" --prefix /usr > /dev/null
