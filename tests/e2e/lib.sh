@@ -130,7 +130,7 @@ start_wm() { # start_wm NAME COMMAND
         fi
         [ $SECONDS -lt $end ] || fail "$1 did not start: $(tail -n 20 "$WORK/wm.log")"
         if [ $SECONDS -ge $probe_end ] && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "#"; then
-            [ -n "$probe" ] && { kill "$probe" 2>/dev/null; wait "$probe" 2>/dev/null; }
+            [ -n "$probe" ] && { kill "$probe" 2>/dev/null; wait "$probe" 2>/dev/null || true; }
             xmessage -name orlix-probe -geometry +100+100 probe > /dev/null 2>&1 &
             probe=$!
             probe_end=$((SECONDS + 5))
