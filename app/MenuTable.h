@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <span>
 
 // Menu 128, the main window's menu bar. An entry with command 0 and no text
 // is a separator.
@@ -12,5 +12,5 @@ struct MenuEntry {
 
 class MenuTable {
 public:
-    static const std::array<MenuEntry, 5>& Entries();
+    static std::span<const MenuEntry> Entries();
 };
