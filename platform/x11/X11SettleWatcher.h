@@ -32,6 +32,8 @@ protected:
 private:
     X11SettleWatcher(QWidget* window, xcb_connection_t* connection);
     quint32 Window() const;
+    std::vector<quint32> ReadProperty(quint32 window, quint32 property, quint32 type,
+                                      quint32 count) const;
     bool WindowManagerRuns() const;
     std::vector<quint32> Supported() const;
     void ReadState(WindowPlacement& p) const;
