@@ -124,6 +124,7 @@ WindowPlacement X11SettleWatcher::ReadPlacement() const {
     p.canMaximize = m_canMaximize;
     p.tellsFrame = m_tellsFrame;
     p.configured = m_configured;
+    p.mapped = m_mapped;
     ReadState(p);
     ReadFrame(p);
     p.workArea = WorkArea();
@@ -187,10 +188,17 @@ void X11SettleWatcher::OnShown() {
     m_canMaximize = supports(m_maxHorz) && supports(m_maxVert);
     m_tellsFrame = supports(m_extents);
     m_limit.start();
-    Check(LogLines::kShown.text);
+    qCDebug(lcWindow) << LogLines::kShown.text << "client" << ClientGeometry();
 }
 
+// What the window manager does before it maps the window is read once, when
+// it maps it: nothing is painted before that, and each read is a round trip
+// to an X server busy with the window manager's own work on the window.
 void X11SettleWatcher::Check(const char* why) {
+    if (!m_mapped) {
+        qCDebug(lcWindow) << why << "before mapping";
+        return;
+    }
     const WindowPlacement p = ReadPlacement();
     qCDebug(lcWindow) << why << "maximized" << (p.maximizedHorz && p.maximizedVert) << "frame"
                       << p.framed << p.frame << "work area" << p.workArea << "client" << p.client

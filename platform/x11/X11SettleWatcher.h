@@ -11,9 +11,9 @@ class QWidget;
 struct xcb_connection_t;
 
 // Watches an X11 window from its first show until the window manager has
-// settled it: maximized, framed and at its final size, and Qt has applied
-// that size. With no window manager the window is settled once shown; a
-// window manager that never maximizes it is given a time limit.
+// settled it: mapped, maximized, framed and at its final size, and Qt has
+// applied that size. With no window manager the window is settled once
+// shown; a window manager that never maximizes it is given a time limit.
 class X11SettleWatcher : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
