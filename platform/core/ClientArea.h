@@ -19,8 +19,14 @@ public:
     // first paint, and the pages of each new image are costly to touch.
     void Resize(int width, int height);
     Rect ClientRect() const { return {0, 0, m_size.width(), m_size.height()}; }
-    QImage& Image();
-    const QImage& Image() const;
+    QImage& Image() {
+        MakeImageIfStale();
+        return m_image;
+    }
+    const QImage& Image() const {
+        MakeImageIfStale();
+        return m_image;
+    }
     // The part of the image drawn since the last TakeTouched().
     QRegion& Touched() { return m_touched; }
     QRegion TakeTouched() { return std::exchange(m_touched, QRegion()); }
@@ -32,6 +38,8 @@ public:
     }
 
 private:
+    void MakeImageIfStale() const;
+
     QSize m_size;
     mutable bool m_stale = false; // the image is not yet one of m_size
     mutable QImage m_image;
