@@ -10,7 +10,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DORLIX_WERROR=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DORLIX_WERROR=ON -DORLIX_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build

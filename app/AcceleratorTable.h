@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
-#include <array>
+#include <span>
 
 // Accelerator table 128: these key combinations become commands and never
 // reach the view, even those whose command nothing handles.
@@ -12,5 +12,5 @@ struct Accelerator {
 
 class AcceleratorTable {
 public:
-    static const std::array<Accelerator, 14>& Entries();
+    static std::span<const Accelerator> Entries();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <span>
 
 // Menu 128, the main window's menu bar. An entry with command 0 and no text
 // is a separator. The texts are English; the menu shows them translated
@@ -13,5 +13,5 @@ struct MenuEntry {
 
 class MenuTable {
 public:
-    static const std::array<MenuEntry, 5>& Entries();
+    static std::span<const MenuEntry> Entries();
 };

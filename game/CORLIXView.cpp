@@ -77,7 +77,7 @@ void CORLIXView::DrawLabel(Surface& dc, const Rect& rect, const char* label) {
     dc.DrawText(m_szLabel, rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
-int CORLIXView::CountGreenPixels(const Surface& dc) const {
+int CORLIXView::GreenPixelsOnBoard(const Surface& dc) const {
     // Column by column: x outer, y inner.
     auto count = [this](auto isGreen) {
         int n = 0;

@@ -119,7 +119,7 @@ private:
     void MovePen(Surface& dc, KeyAction direction);
     bool ArrowBlocked(KeyAction direction) const;
     void SpendMove(Surface& dc);
-    int CountGreenPixels(const Surface& dc) const;
+    int GreenPixelsOnBoard(const Surface& dc) const;
     // Formats "label" + value into m_szLabel, blanks rect and draws the
     // text centred in it.
     void DrawLine(Surface& dc, const Rect& rect, const char* label, int value,

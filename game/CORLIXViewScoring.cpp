@@ -9,7 +9,7 @@ void CORLIXView::EndGame() {
     if (m_nMovesLeft >= 1)
         return;
     // The green still on the board, in pen cells, is what was missed.
-    m_nMisses = CountGreenPixels(dc) / 4;
+    m_nMisses = GreenPixelsOnBoard(dc) / 4;
     if (m_nMovesTotal >= 1)
         ShowResults(dc);
     m_nGameState = GameState::Finished;

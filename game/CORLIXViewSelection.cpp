@@ -80,7 +80,7 @@ void CORLIXView::DrawName(Surface& dc) {
 void CORLIXView::CountGreen() {
     Surface dc = GetClientSurface();
     dc.SelectFont(&m_fontMain);
-    m_nBudget = CountGreenPixels(dc) / 4;
+    m_nBudget = GreenPixelsOnBoard(dc) / 4;
     std::snprintf(m_szNumber, sizeof m_szNumber, "%i", m_nBudget);
     dc.SetTextColor(kHiddenNumberColour);
     dc.TextOut(m_rcClient.right - 36, 1, m_szNumber);

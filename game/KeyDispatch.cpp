@@ -10,7 +10,7 @@ constexpr unsigned kAny = KeyDispatch::kAnyState;
 constexpr unsigned kAnyKey = KeyDispatch::kAnyKey;
 
 // Ctrl is silent so that the accelerators' first key makes no sound.
-constexpr std::array<KeyDispatch::Rule, 11> kRules{{
+constexpr KeyDispatch::Rule kRules[] = {
     {VK_CONTROL, kAny, KeyAction::Nothing},
     {VK_F1, kAny, KeyAction::Instructions},
     {VK_F2, kAny, KeyAction::Scores},
@@ -22,10 +22,10 @@ constexpr std::array<KeyDispatch::Rule, 11> kRules{{
     {VK_RIGHT, kTracing, KeyAction::MoveRight},
     {VK_DOWN, kTracing, KeyAction::MoveDown},
     {kAnyKey, kTracing, KeyAction::Refuse},
-}};
+};
 } // namespace
 
-const std::array<KeyDispatch::Rule, 11>& KeyDispatch::Rules() {
+std::span<const KeyDispatch::Rule> KeyDispatch::Rules() {
     return kRules;
 }
 

@@ -2,7 +2,7 @@
 
 #include "GameState.h"
 
-#include <array>
+#include <span>
 
 // What a key press does, decided by the key and the game's phase.
 enum class KeyAction {
@@ -32,6 +32,6 @@ public:
     };
 
     static constexpr unsigned StateBit(GameState state) { return 1u << unsigned(state); }
-    static const std::array<Rule, 11>& Rules();
+    static std::span<const Rule> Rules();
     static KeyAction Lookup(unsigned key, GameState state);
 };

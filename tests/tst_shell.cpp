@@ -451,16 +451,14 @@ void TestShell::settledPlacement_data() {
     QTest::addColumn<bool>("settled");
     QTest::addColumn<bool>("maximizedInNameOnly");
     const QRect screen(0, 0, 800, 600);
-    WindowPlacement openbox{true,
-                            true,
-                            false,
-                            true,
-                            true,
-                            true,
-                            QMargins(1, 22, 1, 1),
-                            screen,
-                            QRect(1, 22, 798, 577),
-                            QSize(798, 577)};
+    WindowPlacement openbox{.mapped = true,
+                            .maximizedHorz = true,
+                            .maximizedVert = true,
+                            .framed = true,
+                            .frame = QMargins(1, 22, 1, 1),
+                            .workArea = screen,
+                            .client = QRect(1, 22, 798, 577),
+                            .applied = QSize(798, 577)};
     QTest::newRow("openbox, settled") << openbox << true << false;
     WindowPlacement notApplied = openbox;
     notApplied.applied = QSize(800, 600);
@@ -473,27 +471,16 @@ void TestShell::settledPlacement_data() {
     WindowPlacement restored = openbox;
     restored.maximizedVert = false;
     QTest::newRow("maximized one way only") << restored << false << false;
-    WindowPlacement icewm{true,
-                          true,
-                          false,
-                          true,
-                          true,
-                          true,
-                          QMargins(5, 24, 5, 5),
-                          QRect(0, 0, 800, 574),
-                          QRect(0, 19, 800, 555),
-                          QSize(800, 555)};
+    WindowPlacement icewm = openbox;
+    icewm.frame = QMargins(5, 24, 5, 5);
+    icewm.workArea = QRect(0, 0, 800, 574);
+    icewm.client = QRect(0, 19, 800, 555);
+    icewm.applied = QSize(800, 555);
     QTest::newRow("icewm, borders off the screen, a task bar below") << icewm << true << false;
-    WindowPlacement xfwm4{true,
-                          true,
-                          false,
-                          true,
-                          true,
-                          true,
-                          QMargins(0, 24, 0, 0),
-                          screen,
-                          QRect(0, 24, 800, 600),
-                          QSize(800, 600)};
+    WindowPlacement xfwm4 = openbox;
+    xfwm4.frame = QMargins(0, 24, 0, 0);
+    xfwm4.client = QRect(0, 24, 800, 600);
+    xfwm4.applied = QSize(800, 600);
     QTest::newRow("xfwm4, framed but left at its size") << xfwm4 << false << true;
     WindowPlacement xfwm4Small = xfwm4;
     xfwm4Small.client = QRect(300, 262, 200, 100);
@@ -502,26 +489,41 @@ void TestShell::settledPlacement_data() {
     WindowPlacement titleOff = openbox;
     titleOff.client = QRect(1, 0, 798, 577);
     QTest::newRow("the title bar above the screen") << titleOff << false << true;
-    WindowPlacement weston{
-        true,           false, true, true, true, false, QMargins(), screen, QRect(38, 59, 788, 535),
-        QSize(788, 535)};
+    WindowPlacement weston{.tellsFrame = false,
+                           .configured = true,
+                           .mapped = true,
+                           .maximizedHorz = true,
+                           .maximizedVert = true,
+                           .frame = QMargins(),
+                           .workArea = screen,
+                           .client = QRect(38, 59, 788, 535),
+                           .applied = QSize(788, 535)};
     QTest::newRow("weston's X11 manager, placed after mapping") << weston << true << false;
     WindowPlacement westonEarly = weston;
     westonEarly.configured = false;
     westonEarly.client = QRect(38, 59, 800, 600);
     westonEarly.applied = QSize(800, 600);
     QTest::newRow("weston's X11 manager, not yet placed") << westonEarly << false << false;
-    WindowPlacement noMaximize{false,
-                               true,
-                               false,
-                               false,
-                               false,
-                               true,
-                               QMargins(2, 20, 2, 2),
-                               screen,
-                               QRect(100, 100, 640, 480),
-                               QSize(640, 480)};
+    WindowPlacement noMaximize{.canMaximize = false,
+                               .mapped = true,
+                               .framed = true,
+                               .frame = QMargins(2, 20, 2, 2),
+                               .workArea = screen,
+                               .client = QRect(100, 100, 640, 480),
+                               .applied = QSize(640, 480)};
     QTest::newRow("a manager that cannot maximize, framed") << noMaximize << true << false;
+    // Nothing is painted before the window is mapped, so nothing before
+    // that settles it. Openbox tells the maximized state and the frame
+    // before it has moved the window into the frame: that is not a window
+    // left at its size.
+    WindowPlacement openboxUnmapped = openbox;
+    openboxUnmapped.mapped = false;
+    QTest::newRow("openbox, final, not yet mapped") << openboxUnmapped << false << false;
+    WindowPlacement openboxInTransit = openboxUnmapped;
+    openboxInTransit.client = screen;
+    openboxInTransit.applied = screen.size();
+    QTest::newRow("openbox, framed, not yet moved into the frame or mapped")
+        << openboxInTransit << false << false;
 }
 
 void TestShell::settledPlacement() {

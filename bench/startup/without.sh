@@ -18,7 +18,7 @@ fi
 variants=$(mktemp -d)
 git -C "$top" worktree add --detach "$variants/src" HEAD > /dev/null
 trap 'git -C "$top" worktree remove --force "$variants/src"; rm -rf "$variants"' EXIT
-cmake -S "$variants/src" -B "$variants/build" -DCMAKE_BUILD_TYPE=Release -DORLIX_BENCH=OFF \
+cmake -S "$variants/src" -B "$variants/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     > /dev/null
 programs=("as it is=$build/app/orlix")
 for measure in "${measures[@]}"; do

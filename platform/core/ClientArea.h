@@ -14,11 +14,19 @@ public:
     ClientArea() = default;
     ClientArea(int width, int height) { Resize(width, height); }
 
-    // A new size starts from a white image.
+    // A new size starts from a white image, made when it is first drawn
+    // into or shown: a window manager may change the size again before the
+    // first paint, and the pages of each new image are costly to touch.
     void Resize(int width, int height);
-    Rect ClientRect() const { return {0, 0, m_image.width(), m_image.height()}; }
-    QImage& Image() { return m_image; }
-    const QImage& Image() const { return m_image; }
+    Rect ClientRect() const { return {0, 0, m_size.width(), m_size.height()}; }
+    QImage& Image() {
+        MakeImageIfStale();
+        return m_image;
+    }
+    const QImage& Image() const {
+        MakeImageIfStale();
+        return m_image;
+    }
     // The part of the image drawn since the last TakeTouched().
     QRegion& Touched() { return m_touched; }
     QRegion TakeTouched() { return std::exchange(m_touched, QRegion()); }
@@ -30,7 +38,11 @@ public:
     }
 
 private:
-    QImage m_image;
+    void MakeImageIfStale() const;
+
+    QSize m_size;
+    mutable bool m_stale = false; // the image is not yet one of m_size
+    mutable QImage m_image;
     QRegion m_touched;
     std::function<void()> m_showNow;
 };

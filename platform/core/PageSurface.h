@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Geometry.h"
-#include "TextSelection.h"
+#include "TextStyle.h"
 
 #include <string_view>
 
@@ -11,7 +11,7 @@ class QPainter;
 // placed in the printer's own pixels, laid out as on the window's surfaces.
 // It draws through a painter that stays open on the printer for the page
 // (ending a painter on a printer ends the job).
-class PageSurface : public TextSelection {
+class PageSurface : public TextStyle {
 public:
     explicit PageSurface(QPainter& painter) : m_painter(painter) {}
     PageSurface(const PageSurface&) = delete;

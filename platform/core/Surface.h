@@ -5,7 +5,7 @@
 #include "Colour.h"
 #include "Geometry.h"
 #include "TextFormat.h"
-#include "TextSelection.h"
+#include "TextStyle.h"
 
 #include <QRegion>
 #include <memory>
@@ -21,7 +21,7 @@ class QPainter;
 //
 // The image a surface draws on must not be shallow-copied while the surface
 // lives (take deep copies with QImage::copy()): pixel access is cached.
-class Surface : public TextSelection {
+class Surface : public TextStyle {
 public:
     // touched, if given, gathers the part of the image each drawing call
     // covers.

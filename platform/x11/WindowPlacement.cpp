@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
-// Qt itself writes the maximized state before the window is mapped, so the
-// state alone does not show that the window manager has acted: the frame
-// extents it publishes do, or else its placing the window after mapping it.
+// Nothing is painted before the window manager maps the window, so nothing
+// before that settles it; a window mapped at the size it keeps is settled
+// then. Qt itself writes the maximized state before the window is mapped,
+// so the state alone does not show that the window manager has acted: the
+// frame extents it publishes do, or else its placing the window after
+// mapping it.
 bool WindowPlacement::IsSettled() const {
-    if (applied != client.size() || !(tellsFrame ? framed : configured))
+    if (!mapped || applied != client.size() || !(tellsFrame ? framed : configured))
         return false;
     if (!canMaximize)
         return true;
@@ -14,7 +17,7 @@ bool WindowPlacement::IsSettled() const {
 }
 
 bool WindowPlacement::IsMaximizedInNameOnly() const {
-    return canMaximize && tellsFrame && framed && maximizedHorz && maximizedVert &&
+    return mapped && canMaximize && tellsFrame && framed && maximizedHorz && maximizedVert &&
            applied == client.size() && !FillsWorkArea();
 }
 

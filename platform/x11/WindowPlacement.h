@@ -10,6 +10,7 @@ struct WindowPlacement {
     bool canMaximize = true; // the window manager supports the maximized state
     bool tellsFrame = true;  // ... and publishes frame extents
     bool configured = false; // it has placed the window since mapping it
+    bool mapped = false;     // it has mapped the window
     bool maximizedHorz = false;
     bool maximizedVert = false;
     bool framed = false; // the frame extents are known
@@ -19,9 +20,10 @@ struct WindowPlacement {
     QSize applied;       // the size Qt has applied to the widgets
 
     bool IsSettled() const;
-    // The window manager calls the window maximized and has framed it, but
-    // left it at its former size (xfwm4 does so with a window mapped
-    // maximized, until the window's hints change).
+    // The window manager has mapped the window, calls it maximized and has
+    // framed it, but left it at its former size (xfwm4 does so with a window
+    // mapped maximized, until the window's hints change). Before mapping,
+    // openbox frames the window before it moves it into the frame.
     bool IsMaximizedInNameOnly() const;
 
 private:

@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <vector>
 #include <xcb/xcb.h>
@@ -65,58 +64,47 @@ quint32 X11SettleWatcher::Window() const {
     return xcb_window_t(m_window->winId());
 }
 
-bool X11SettleWatcher::WindowManagerRuns() const {
+// Up to count 32-bit values (atoms, windows, numbers) of a window's
+// property of that type; none when the window has no such property.
+std::vector<quint32> X11SettleWatcher::ReadProperty(quint32 window, quint32 property, quint32 type,
+                                                    quint32 count) const {
     auto reply = Own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, m_root, X11Atoms::Get(X11Atoms::SupportingWmCheck),
-                         XCB_ATOM_WINDOW, 0, 1),
+        m_connection, xcb_get_property(m_connection, 0, window, property, type, 0, count),
         nullptr));
-    return reply && xcb_get_property_value_length(reply.get()) == 4;
+    if (!reply)
+        return {};
+    const auto* values = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
+    return std::vector<quint32>(values, values + xcb_get_property_value_length(reply.get()) / 4);
+}
+
+bool X11SettleWatcher::WindowManagerRuns() const {
+    return ReadProperty(m_root, X11Atoms::Get(X11Atoms::SupportingWmCheck), XCB_ATOM_WINDOW, 1)
+               .size() == 1;
 }
 
 std::vector<quint32> X11SettleWatcher::Supported() const {
-    auto reply = Own(xcb_get_property_reply(m_connection,
-                                            xcb_get_property(m_connection, 0, m_root,
-                                                             X11Atoms::Get(X11Atoms::Supported),
-                                                             XCB_ATOM_ATOM, 0, 1024),
-                                            nullptr));
-    if (!reply)
-        return {};
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    return std::vector<quint32>(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4);
+    return ReadProperty(m_root, X11Atoms::Get(X11Atoms::Supported), XCB_ATOM_ATOM, 1024);
 }
 
 void X11SettleWatcher::ReadState(WindowPlacement& p) const {
-    auto reply = Own(xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, Window(), m_state, XCB_ATOM_ATOM, 0, 32),
-        nullptr));
-    if (!reply)
-        return;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    p.maximizedHorz = std::find(atoms, atoms + count, m_maxHorz) != atoms + count;
-    p.maximizedVert = std::find(atoms, atoms + count, m_maxVert) != atoms + count;
+    const std::vector<quint32> atoms = ReadProperty(Window(), m_state, XCB_ATOM_ATOM, 32);
+    p.maximizedHorz = std::find(atoms.begin(), atoms.end(), m_maxHorz) != atoms.end();
+    p.maximizedVert = std::find(atoms.begin(), atoms.end(), m_maxVert) != atoms.end();
 }
 
 void X11SettleWatcher::ReadFrame(WindowPlacement& p) const {
-    auto reply = Own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, Window(), m_extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    if (!reply || xcb_get_property_value_length(reply.get()) != 16)
-        return;
     // left, right, top, bottom
-    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    const std::vector<quint32> v = ReadProperty(Window(), m_extents, XCB_ATOM_CARDINAL, 4);
+    if (v.size() != 4)
+        return;
     p.framed = true;
     p.frame = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
 }
 
 QRect X11SettleWatcher::WorkArea() const {
-    auto reply = Own(xcb_get_property_reply(
-        m_connection,
-        xcb_get_property(m_connection, 0, m_root, m_workArea, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    if (!reply || xcb_get_property_value_length(reply.get()) < 16)
+    const std::vector<quint32> v = ReadProperty(m_root, m_workArea, XCB_ATOM_CARDINAL, 4);
+    if (v.size() < 4)
         return m_window->screen()->geometry();
-    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
     return QRect(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
 }
 
@@ -136,6 +124,7 @@ WindowPlacement X11SettleWatcher::ReadPlacement() const {
     p.canMaximize = m_canMaximize;
     p.tellsFrame = m_tellsFrame;
     p.configured = m_configured;
+    p.mapped = m_mapped;
     ReadState(p);
     ReadFrame(p);
     p.workArea = WorkArea();
@@ -199,10 +188,17 @@ void X11SettleWatcher::OnShown() {
     m_canMaximize = supports(m_maxHorz) && supports(m_maxVert);
     m_tellsFrame = supports(m_extents);
     m_limit.start();
-    Check(LogLines::kShown.text);
+    qCDebug(lcWindow) << LogLines::kShown.text << "client" << ClientGeometry();
 }
 
+// What the window manager does before it maps the window is read once, when
+// it maps it: nothing is painted before that, and each read is a round trip
+// to an X server busy with the window manager's own work on the window.
 void X11SettleWatcher::Check(const char* why) {
+    if (!m_mapped) {
+        qCDebug(lcWindow) << why << "before mapping";
+        return;
+    }
     const WindowPlacement p = ReadPlacement();
     qCDebug(lcWindow) << why << "maximized" << (p.maximizedHorz && p.maximizedVert) << "frame"
                       << p.framed << p.frame << "work area" << p.workArea << "client" << p.client
@@ -217,14 +213,12 @@ void X11SettleWatcher::Check(const char* why) {
 // manager look at the window anew and apply the maximized size.
 void X11SettleWatcher::RewriteMotifHints() {
     m_rewroteHints = true;
-    auto reply = Own(xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, Window(), m_motifHints, m_motifHints, 0, 5),
-        nullptr));
-    if (!reply || xcb_get_property_value_length(reply.get()) != 20)
+    const std::vector<quint32> hints = ReadProperty(Window(), m_motifHints, m_motifHints, 5);
+    if (hints.size() != 5)
         return;
     qCDebug(lcWindow) << "asking again for the maximized size";
     xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, Window(), m_motifHints, m_motifHints,
-                        32, 5, xcb_get_property_value(reply.get()));
+                        32, 5, hints.data());
     xcb_flush(m_connection);
 }
 

@@ -11,9 +11,9 @@ class QWidget;
 struct xcb_connection_t;
 
 // Watches an X11 window from its first show until the window manager has
-// settled it: maximized, framed and at its final size, and Qt has applied
-// that size. With no window manager the window is settled once shown; a
-// window manager that never maximizes it is given a time limit.
+// settled it: mapped, maximized, framed and at its final size, and Qt has
+// applied that size. With no window manager the window is settled once
+// shown; a window manager that never maximizes it is given a time limit.
 class X11SettleWatcher : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
@@ -32,6 +32,8 @@ protected:
 private:
     X11SettleWatcher(QWidget* window, xcb_connection_t* connection);
     quint32 Window() const;
+    std::vector<quint32> ReadProperty(quint32 window, quint32 property, quint32 type,
+                                      quint32 count) const;
     bool WindowManagerRuns() const;
     std::vector<quint32> Supported() const;
     void ReadState(WindowPlacement& p) const;

@@ -7,7 +7,7 @@ class QFont;
 
 // What a drawing surface draws its text with: the font selected into it and
 // the text colour. A fresh surface draws black in its initial font.
-class TextSelection {
+class TextStyle {
 public:
     ColorRef SetTextColor(ColorRef colour);
     // Makes the font current and gives back the one it replaced (nullptr for
