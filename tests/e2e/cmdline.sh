@@ -50,28 +50,26 @@ for document in "$WORK/fifo" "$WORK/missing"; do
     [ "$GAME_STATUS" = 1 ] || fail "$document: status $GAME_STATUS"
 done
 
-# The title's date under a Turkish ISO-8859-9 locale.
+# The title under a locale that is not UTF-8: decoded right, its date in
+# that locale's words, and PATTERN (with DAY for the date's day) in it.
+title_under() {
+    local locale=$1 charset=$2 pattern=$3
+    localedef -i "${locale%%.*}" -f "$charset" "$LOCPATH/$locale" 2>/dev/null || [ $? -eq 1 ] ||
+        fail "localedef failed"
+    LANG=$locale start_game
+    local title day
+    title=$(xprop -id "$WINDOW" _NET_WM_NAME)
+    day=$(LC_ALL=$locale date +%a | iconv -f "$charset" -t UTF-8)
+    echo "title: $title"
+    grep -q $'\xef\xbf\xbd' <<< "$title" && fail "replacement characters in the title"
+    grep -q -- "${pattern/DAY/$day}" <<< "$title" || fail "the title is not as $locale writes it ($day)"
+    kill "$GAME_PID"
+    wait "$GAME_PID" 2>/dev/null || true
+}
 export LOCPATH="$WORK/locale"
 mkdir -p "$LOCPATH"
-localedef -i tr_TR -f ISO-8859-9 "$LOCPATH/tr_TR.ISO-8859-9" 2>/dev/null || [ $? -eq 1 ] ||
-    fail "localedef failed"
 ORLIX=$real
-LANG=tr_TR.ISO-8859-9 start_game
-title=$(xprop -id "$WINDOW" _NET_WM_NAME)
-day=$(LC_ALL=tr_TR.ISO-8859-9 date +%a | iconv -f ISO-8859-9 -t UTF-8)
-echo "title: $title"
-grep -q $'\xef\xbf\xbd' <<< "$title" && fail "replacement characters in the title"
-grep -q -- "-- $day " <<< "$title" || fail "the title's date is not in Turkish ($day)"
-kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null || true
-
-# In French under Latin-1: the notice translated beside the date, both
-# decoded right.
-localedef -i fr_FR -f ISO-8859-1 "$LOCPATH/fr_FR.ISO-8859-1" 2>/dev/null || [ $? -eq 1 ] ||
-    fail "localedef failed"
-LANG=fr_FR.ISO-8859-1 start_game
-title=$(xprop -id "$WINDOW" _NET_WM_NAME)
-day=$(LC_ALL=fr_FR.ISO-8859-1 date +%a | iconv -f ISO-8859-1 -t UTF-8)
-echo "title: $title"
-grep -q $'\xef\xbf\xbd' <<< "$title" && fail "replacement characters in the title"
-grep -q -- "tous droits réservés -- $day " <<< "$title" || fail "the title is not in French ($day)"
+title_under tr_TR.ISO-8859-9 ISO-8859-9 "-- DAY "
+# In French: the notice translated beside the date.
+title_under fr_FR.ISO-8859-1 ISO-8859-1 "tous droits réservés -- DAY "
 echo "cmdline: ok"
